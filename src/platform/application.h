@@ -1,0 +1,40 @@
+#pragma once
+// The application object: title, one pass of message processing, and a message loop of
+// its own for the small setup dialog that runs before the game window exists.
+#include <string>
+
+#include "platform/forms.h"
+
+class TApplication {
+ public:
+  void Initialize();
+  void SetTitle(const std::string& title);
+  const std::string& Title() const { return title_; }
+
+  // One pass: pump window-system events and deliver them to the live forms (the active
+  // form first where it has KeyPreview), run a pending timer tick, repaint what changed.
+  void ProcessMessages();
+
+  // Runs a message loop with `dialog` in a small window of its own until Terminate().
+  void RunDialog(TForm* dialog);
+  void Terminate() { terminated_ = true; }
+  bool Terminated() const { return terminated_; }
+
+  // Synthetic input, delivered by the next ProcessMessages exactly like real input
+  // (used by the in-process game test and the autopilot).
+  void PostKeyDown(int key);
+  void PostKeyUp(int key);
+  void PostText(const std::string& utf8);
+  void PostMouseDown(int x, int y, TMouseButton button = TMouseButton::Left);
+  void PostMouseMove(int x, int y);
+
+  // Set when the window system asked the game window to close (close button, Alt+F4,
+  // the session ending); the spine then ends the game in order.
+  bool CloseRequested = false;
+
+ private:
+  std::string title_;
+  bool terminated_ = false;
+};
+
+extern TApplication Application;

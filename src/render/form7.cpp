@@ -1,0 +1,5 @@
+#include "render/form7.h"
+
+TForm7* Form7 = nullptr;
+
+TForm7::TForm7() {}

@@ -1,0 +1,4 @@
+#pragma once
+void IntroStart();
+void IntroTick();
+void IntroFrame();

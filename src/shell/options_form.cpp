@@ -1,0 +1,5 @@
+#include "shell/options_form.h"
+
+TForm2* Form2 = nullptr;
+
+TForm2::TForm2() {}
