@@ -1,0 +1,3 @@
+#include "shell/game_main.h"
+
+int main() { return GameMain(); }
