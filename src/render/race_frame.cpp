@@ -1,0 +1,7 @@
+#include "render/display.h"
+#include "render/race_scene.h"
+
+void RaceFrame() {
+  DrawRaceScene();
+  SwapGameBuffers();
+}
