@@ -1,0 +1,93 @@
+// Backgrounds of the level map and options, the credits, the race result and loading.
+#include "picture_paint.h"
+#include "picture_scene.h"
+#include "picture_shapes.h"
+#include "picture_text.h"
+#include "picture_widgets.h"
+#include "pictures_parts.h"
+
+namespace {
+
+void Heading(Canvas& canvas, const char* words, int cx, int baseline, float pixels) {
+  TextImage text = RenderText(words, {kFontSerifBoldItalic, pixels}, 8);
+  Spot at = CentreBaseline(text, cx, baseline);
+  PaintShadow(canvas, text.mask, at, 3, 1, 2, 0.85f);
+  PaintRamp(canvas, text.mask, at, at.y + text.inkTop, at.y + text.inkBottom, EmberRamp);
+}
+
+}  // namespace
+
+Canvas MakeLevelMapBackground() {
+  Canvas canvas(800, 600);
+  SceneLook look;
+  look.sunX = 180;
+  look.boatX = -10;
+  look.boatY = 430;
+  look.riverBend = -0.8f;
+  PaintDuskScene(canvas, look);
+  DimScene(canvas, 0.35f);
+  DrawLogo(canvas, 400, 84, 76);
+  DrawRule(canvas, 250, 550, 140);
+  // Level title, description, minimap and the toggles sit on this panel.
+  DrawPanel(canvas, {372, 186, 790, 582}, 0.82f);
+  DrawWell(canvas, {392, 370, 551, 529});
+  DrawButton(canvas, {50, 500, 200, 599}, "Back", 26);
+  return canvas;
+}
+
+Canvas MakeCreditsBackground() {
+  Canvas canvas(800, 600);
+  SceneLook look;
+  look.sunX = 300;
+  look.boatX = 0;
+  look.boatY = 440;
+  PaintDuskScene(canvas, look);
+  DimScene(canvas, 0.2f);
+  DrawLogo(canvas, 225, 120, 96);
+  Heading(canvas, "Credits", 225, 215, 34);
+  DrawRule(canvas, 90, 360, 232);
+  // The scrolling text runs in a black panel from 456,192 to the right edge.
+  DrawPanel(canvas, {446, 182, 812, 571}, 0.9f);
+  FillRect(canvas, 456, 192, 799, 560, {0, 0, 0});
+  DrawButton(canvas, {50, 500, 178, 599}, "Back", 26);
+  DrawButton(canvas, {182, 500, 340, 599}, "Quit", 26);
+  return canvas;
+}
+
+Canvas MakeResultBackground() {
+  Canvas canvas(800, 600);
+  SceneLook look;
+  look.sunX = 420;
+  look.boatX = -30;
+  look.boatY = 500;
+  PaintDuskScene(canvas, look);
+  DimScene(canvas, 0.3f);
+  TextImage title = RenderText("Hall of Fame", {kFontSansBold, 62, 1.0f, 1.0f}, 30);
+  Spot at = CentreOn(title, 400, 70);
+  PaintGlow(canvas, title.mask, at, 14, {1.0f, 0.45f, 0.12f}, 0.4f);
+  DrawChromeText(canvas, title, at, 3);
+  DrawRule(canvas, 200, 600, 112);
+  // Result sentence, name entry and the best-times columns sit on this panel.
+  DrawPanel(canvas, {112, 126, 700, 318}, 0.82f);
+  DrawButton(canvas, {638, 519, 799, 599}, "Back", 26);
+  return canvas;
+}
+
+Canvas MakeLoadingPicture() {
+  Canvas canvas(800, 600);
+  SceneLook look;
+  look.sunX = 400;
+  look.boatX = 0;
+  look.boatY = 480;
+  look.riverBend = 0.3f;
+  PaintDuskScene(canvas, look);
+  DimScene(canvas, 0.1f);
+  DrawLogo(canvas, 400, 150, 128);
+  Heading(canvas, "a river race", 400, 245, 30);
+  TextImage loading = RenderText("Loading ...", {kFontSansBold, 30}, 10);
+  Spot at = CentreOn(loading, 400, 560);
+  PaintShadow(canvas, loading.mask, at, 4, 1, 2, 0.9f);
+  PaintSolid(canvas, loading.mask, at, {0.92f, 0.95f, 1.0f});
+  DrawRule(canvas, 280, 520, 584);
+  return canvas;
+}

@@ -1,0 +1,154 @@
+// The textures of the 3D views: land, winter land, water, smoke and the snowflake.
+#include <algorithm>
+#include <cmath>
+
+#include "picture_noise.h"
+#include "picture_shapes.h"
+#include "pictures_parts.h"
+
+namespace {
+
+const float kPi = 3.14159265f;
+
+// Short strokes that wrap around the edges, so the texture still tiles.
+void WrappedStroke(Canvas& canvas, Point a, Point b, float width, Rgb colour, float alpha) {
+  for (int oy = -1; oy <= 1; ++oy)
+    for (int ox = -1; ox <= 1; ++ox) {
+      float dx = ox * canvas.width, dy = oy * canvas.height;
+      DrawLine(canvas, {a.x + dx, a.y + dy}, {b.x + dx, b.y + dy}, width, colour, alpha);
+    }
+}
+
+float Smoothstep(float a, float b, float v) {
+  float t = std::clamp((v - a) / (b - a), 0.0f, 1.0f);
+  return t * t * (3 - 2 * t);
+}
+
+}  // namespace
+
+Canvas MakeSummerLand() {
+  // Kept light and fairly neutral: the terrain tints it green by height.
+  const int size = 256;
+  Canvas canvas(size, size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      float u = x / float(size), v = y / float(size);
+      float patches = TileFbm(u * 4, v * 4, 4, 5, 101);
+      float fine = TileFbm(u * 32, v * 32, 32, 3, 103);
+      Rgb earth{0.64f, 0.56f, 0.44f}, grass{0.72f, 0.84f, 0.58f};
+      Rgb c = Mix(earth, grass, Smoothstep(0.38f, 0.58f, patches));
+      c = Scale(c, 0.82f + 0.3f * fine);
+      canvas.At(x, y) = c;
+    }
+  PictureRng rng(107);
+  for (int k = 0; k < 1400; ++k) {
+    Point root{rng.Range(0, size), rng.Range(0, size)};
+    float angle = -kPi / 2 + rng.Range(-0.6f, 0.6f), length = rng.Range(3, 8);
+    Point tip{root.x + std::cos(angle) * length, root.y + std::sin(angle) * length};
+    bool light = rng.Unit() < 0.5f;
+    WrappedStroke(canvas, root, tip, 1.0f,
+                  light ? Rgb{0.86f, 0.94f, 0.72f} : Rgb{0.42f, 0.50f, 0.34f}, 0.45f);
+  }
+  for (int k = 0; k < 90; ++k) {  // small pebbles
+    Point p{rng.Range(0, size), rng.Range(0, size)};
+    WrappedStroke(canvas, p, {p.x + 1.2f, p.y + 0.6f}, 2.2f, {0.80f, 0.76f, 0.68f}, 0.6f);
+  }
+  return canvas;
+}
+
+Canvas MakeWinterLand() {
+  const int size = 256;
+  Canvas canvas(size, size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      float u = x / float(size), v = y / float(size);
+      float drifts = TileFbm(u * 4, v * 4, 4, 5, 201);
+      float crust = TileFbm(u * 24, v * 24, 24, 3, 203);
+      Rgb snow{0.95f, 0.97f, 1.0f}, shade{0.70f, 0.78f, 0.90f};
+      Rgb c = Mix(shade, snow, Smoothstep(0.30f, 0.65f, drifts));
+      c = Scale(c, 0.93f + 0.1f * crust);
+      // Blue ice where the drifts are thin.
+      float ice = Smoothstep(0.62f, 0.72f, TileFbm(u * 3, v * 3, 3, 4, 207));
+      c = Mix(c, Rgb{0.62f, 0.76f, 0.88f}, ice * 0.6f);
+      canvas.At(x, y) = c;
+    }
+  PictureRng rng(211);
+  for (int k = 0; k < 120; ++k) {  // dry grass poking through the snow
+    Point root{rng.Range(0, size), rng.Range(0, size)};
+    for (int blade = 0; blade < 3; ++blade) {
+      float angle = -kPi / 2 + rng.Range(-0.7f, 0.7f), length = rng.Range(3, 7);
+      Point tip{root.x + std::cos(angle) * length, root.y + std::sin(angle) * length};
+      WrappedStroke(canvas, root, tip, 1.0f, {0.45f, 0.40f, 0.32f}, 0.55f);
+    }
+  }
+  for (int k = 0; k < 500; ++k) {  // glitter
+    int x = int(rng.Range(0, size)), y = int(rng.Range(0, size));
+    canvas.Glow(x, y, {1, 1, 1}, rng.Range(0.1f, 0.4f));
+  }
+  return canvas;
+}
+
+Canvas MakeWater() {
+  const int size = 256;
+  Canvas canvas(size, size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      float u = x / float(size) * 4, v = y / float(size) * 4;
+      // Warped ridged noise gives the criss-cross lines of small ripples.
+      float wx = TileFbm(u, v, 4, 3, 301) * 1.6f, wy = TileFbm(u, v, 4, 3, 303) * 1.6f;
+      float n = TileFbm(u * 2 + wx * 2, v * 2 + wy * 2, 8, 4, 307);
+      float ridge = 1 - std::fabs(2 * n - 1);
+      float crest = std::pow(ridge, 6.0f);
+      float depth = TileFbm(u, v, 4, 4, 311);
+      Rgb deep{0.06f, 0.20f, 0.32f}, shallow{0.14f, 0.34f, 0.44f};
+      Rgb c = Mix(deep, shallow, depth);
+      c = Add(c, Scale({0.55f, 0.72f, 0.82f}, crest * 0.75f));
+      canvas.At(x, y) = c;
+    }
+  return canvas;
+}
+
+Canvas MakeSmoke() {
+  // A soft puff fading to pure black well inside the edges: drawn additively.
+  const int size = 128;
+  Canvas canvas(size, size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      float dx = (x + 0.5f - size / 2.0f) / (size / 2.0f);
+      float dy = (y + 0.5f - size / 2.0f) / (size / 2.0f);
+      float r = std::sqrt(dx * dx + dy * dy);
+      float billow = Fbm(x * 0.05f, y * 0.05f, 4, 401);
+      float body = std::clamp(1 - r / (0.62f + 0.3f * billow), 0.0f, 1.0f);
+      float light = std::pow(body, 1.4f) * (0.55f + 0.6f * billow);
+      light *= 1 - Smoothstep(0.8f, 0.94f, r);
+      canvas.At(x, y) = Scale({0.96f, 0.97f, 1.0f}, std::min(light, 1.0f));
+    }
+  return canvas;
+}
+
+Canvas MakeSnowflake() {
+  const int size = 64;
+  Canvas canvas(size, size);
+  Point centre{32, 32};
+  GlowDisc(canvas, centre, 10, {0.5f, 0.6f, 0.8f}, 0.35f);
+  for (int arm = 0; arm < 6; ++arm) {
+    float a = arm * kPi / 3 + kPi / 6;
+    Point dir{std::cos(a), std::sin(a)};
+    Point tip{centre.x + dir.x * 24, centre.y + dir.y * 24};
+    DrawLine(canvas, centre, tip, 2.2f, {1, 1, 1});
+    for (int k = 1; k <= 2; ++k) {  // side branches
+      float along = 8.0f * k, len = 8.0f - 2 * k;
+      Point base{centre.x + dir.x * along, centre.y + dir.y * along};
+      for (int side = -1; side <= 1; side += 2) {
+        float b = a + side * kPi / 3;
+        DrawLine(canvas, base, {base.x + std::cos(b) * len, base.y + std::sin(b) * len}, 1.5f,
+                 {0.95f, 0.97f, 1.0f});
+      }
+    }
+  }
+  // Keep the outermost pixels black so the quads show no edges.
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x)
+      if (x < 3 || y < 3 || x >= size - 3 || y >= size - 3) canvas.At(x, y) = {};
+  return canvas;
+}
