@@ -7,6 +7,7 @@
 #include "screens/level_map.h"
 #include "screens/level_map_rules.h"
 #include "screens/menu.h"
+#include "screens/upload.h"
 #include "shell/state.h"
 
 TForm3* Form3 = nullptr;
@@ -122,6 +123,4 @@ void TForm3::Label5Click() {
   Label7->Visible = !showMap;
 }
 
-void TForm3::Label8Click() {
-  // The result upload hooks in here.
-}
+void TForm3::Label8Click() { UploadResult(); }
