@@ -1,12 +1,8 @@
-#include "audio/sound.h"
-#include "race/race_state.h"
 #include "render/loaders.h"
+#include "render/model_list.h"
 #include "render/model_text.h"
 #include "render/render_state.h"
 #include "shell/errors.h"
-#include "shell/form1.h"
-
-static const char* ModelListName = "data/models.cfg";
 
 // One entry of the model list: its name line, then three scale lines written with a
 // comma as decimal mark.
@@ -24,16 +20,10 @@ static void ReadScales(TTextLines& list, TModelEntry& entry) {
   }
 }
 
-void LoadModels() {
-  Form1->SetBounds(0, 0, 800, 600);
-  LoadTextures();
-  LastCheckpoint = -1;
-  ModelTable[0] = LoadModel("data/vontel.rib", 1, 1, 1);
-  LoadTitleDecoder();
-
+void LoadModelList(const std::string& path) {
   // The first entry is always loaded; a later one only when its name line is not the end
   // of the file, so one empty line after the last entry is harmless.
-  TTextLines list(ModelListName);
+  TTextLines list(path);
   TModelEntry entry;
   entry.Name = list.ReadLine();
   ReadScales(list, entry);
