@@ -91,14 +91,18 @@ void DrawPanel(Canvas& canvas, PixelRect r, float darkness) {
 }
 
 void DrawWell(Canvas& canvas, PixelRect r) {
-  for (int k = 1; k <= 4; ++k) {
-    Rgb edge = k == 1 ? Rgb{0.60f, 0.68f, 0.78f} : Rgb{0.12f, 0.16f, 0.22f};
-    FillRect(canvas, r.x0 - k, r.y0 - k, r.x1 + k, r.y0 - k, edge, 0.9f);
-    FillRect(canvas, r.x0 - k, r.y1 + k, r.x1 + k, r.y1 + k, edge, 0.9f);
-    FillRect(canvas, r.x0 - k, r.y0 - k, r.x0 - k, r.y1 + k, edge, 0.9f);
-    FillRect(canvas, r.x1 + k, r.y0 - k, r.x1 + k, r.y1 + k, edge, 0.9f);
-  }
+  FillRect(canvas, r.x0 - 3, r.y0 - 3, r.x1 + 3, r.y1 + 3, {0.10f, 0.14f, 0.20f}, 0.8f);
   FillRect(canvas, r.x0, r.y0, r.x1, r.y1, {0, 0, 0});
+  // Steel brackets on the corners, just outside the picture the game puts here.
+  const float len = 22, gap = 6;
+  auto bracket = [&](float x, float y, float dx, float dy) {
+    DrawLine(canvas, {x, y}, {x + dx * len, y}, 2, kSteel, 0.9f);
+    DrawLine(canvas, {x, y}, {x, y + dy * len}, 2, kSteel, 0.9f);
+  };
+  bracket(r.x0 - gap, r.y0 - gap, 1, 1);
+  bracket(r.x1 + gap, r.y0 - gap, -1, 1);
+  bracket(r.x0 - gap, r.y1 + gap, 1, -1);
+  bracket(r.x1 + gap, r.y1 + gap, -1, -1);
 }
 
 void DrawLogo(Canvas& canvas, int cx, int cy, float pixels) {

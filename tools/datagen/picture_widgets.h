@@ -13,7 +13,7 @@ struct PixelRect {
 void DrawButton(Canvas& canvas, PixelRect rect, const std::string& word, float textPixels);
 // A dark translucent panel with a thin steel rim and orange corner marks.
 void DrawPanel(Canvas& canvas, PixelRect rect, float darkness);
-// A flat black well with a bevelled rim, for places where the game draws its own picture.
+// A flat black well with corner brackets, for places where the game draws its own picture.
 void DrawWell(Canvas& canvas, PixelRect rect);
 // The game's name in chrome letters, centred on (cx, cy).
 void DrawLogo(Canvas& canvas, int cx, int cy, float pixels);

@@ -1,4 +1,8 @@
 // Backgrounds of the level map and options, the credits, the race result and loading.
+#include <algorithm>
+#include <cmath>
+
+#include "picture_noise.h"
 #include "picture_paint.h"
 #include "picture_scene.h"
 #include "picture_shapes.h"
@@ -13,6 +17,17 @@ void Heading(Canvas& canvas, const char* words, int cx, int baseline, float pixe
   Spot at = CentreBaseline(text, cx, baseline);
   PaintShadow(canvas, text.mask, at, 3, 1, 2, 0.85f);
   PaintRamp(canvas, text.mask, at, at.y + text.inkTop, at.y + text.inkBottom, EmberRamp);
+}
+
+// Faint height lines, as on a river chart.
+void DrawContours(Canvas& canvas, PixelRect r) {
+  for (int y = r.y0; y <= r.y1; ++y)
+    for (int x = r.x0; x <= r.x1; ++x) {
+      float h = Fbm(x * 0.006f, y * 0.006f, 4, 601) * 14;
+      float line = std::fabs(h - std::round(h));
+      float ink = std::clamp(1 - line * 14, 0.0f, 1.0f);
+      if (ink > 0) canvas.Blend(x, y, {0.20f, 0.38f, 0.46f}, 0.16f * ink);
+    }
 }
 
 }  // namespace
@@ -30,6 +45,7 @@ Canvas MakeLevelMapBackground() {
   DrawRule(canvas, 250, 550, 140);
   // Level title, description, minimap and the toggles sit on this panel.
   DrawPanel(canvas, {372, 186, 790, 582}, 0.82f);
+  DrawContours(canvas, {380, 194, 782, 574});
   DrawWell(canvas, {392, 370, 551, 529});
   DrawButton(canvas, {50, 500, 200, 599}, "Back", 26);
   return canvas;
@@ -38,14 +54,14 @@ Canvas MakeLevelMapBackground() {
 Canvas MakeCreditsBackground() {
   Canvas canvas(800, 600);
   SceneLook look;
-  look.sunX = 300;
-  look.boatX = 0;
-  look.boatY = 440;
+  look.sunX = 260;
+  look.boatX = -30;
+  look.boatY = 415;
   PaintDuskScene(canvas, look);
   DimScene(canvas, 0.2f);
-  DrawLogo(canvas, 225, 120, 96);
-  Heading(canvas, "Credits", 225, 215, 34);
-  DrawRule(canvas, 90, 360, 232);
+  DrawLogo(canvas, 225, 112, 80);
+  Heading(canvas, "Credits", 225, 200, 34);
+  DrawRule(canvas, 90, 360, 217);
   // The scrolling text runs in a black panel from 456,192 to the right edge.
   DrawPanel(canvas, {446, 182, 812, 571}, 0.9f);
   FillRect(canvas, 456, 192, 799, 560, {0, 0, 0});
@@ -68,7 +84,7 @@ Canvas MakeResultBackground() {
   DrawChromeText(canvas, title, at, 3);
   DrawRule(canvas, 200, 600, 112);
   // Result sentence, name entry and the best-times columns sit on this panel.
-  DrawPanel(canvas, {112, 126, 700, 318}, 0.82f);
+  DrawPanel(canvas, {104, 124, 744, 318}, 0.82f);
   DrawButton(canvas, {638, 519, 799, 599}, "Back", 26);
   return canvas;
 }

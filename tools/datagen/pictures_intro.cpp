@@ -57,9 +57,16 @@ Canvas OneLine(const char* words, const char* font, float pixels, Rgb (*ramp)(fl
   return c;
 }
 
+Canvas TwoLines(const char* first, const char* second) {
+  Canvas c(512, 256);
+  GlowWords(c, first, kFontSansBold, 40, 256, 88, WhiteRamp);
+  GlowWords(c, second, kFontSansBold, 40, 256, 164, WhiteRamp);
+  return c;
+}
+
 Canvas TitleCard() {
   Canvas c(640, 512);
-  TextImage text = RenderText("VONTEL", {kFontSansBold, 150, 1.0f, 6.0f}, 70);
+  TextImage text = RenderText("VONTEL", {kFontSansBold, 118, 1.0f, 5.0f}, 60);
   Spot at = CentreOn(text, 320, 215);
   PaintGlow(c, text.mask, at, 30, kEmberGlow, 0.6f);
   DrawChromeText(c, text, at, 4);
@@ -70,7 +77,7 @@ Canvas TitleCard() {
 Canvas CreditCard(const char* role, const char* names) {
   Canvas c(598, 256);
   GlowWords(c, role, kFontSerifBoldItalic, 40, 299, 82, EmberRamp);
-  GlowWords(c, names, kFontSansBold, 44, 299, 162, WhiteRamp);
+  GlowWords(c, names, kFontSansBold, 40, 299, 162, WhiteRamp);
   return c;
 }
 
@@ -94,7 +101,7 @@ Canvas MakeIntroCard(int number) {
     case 4: return Resample(CreditCard("code", "Jonas Brandt"), 512, 256);
     case 5: return Resample(CreditCard("graphics", "Mira Feld"), 512, 256);
     case 6: return Resample(CreditCard("music", "Ole Sand & Tess Varga"), 512, 256);
-    case 7: return OneLine("Summer rapids. Winter ice.", kFontSansBold, 34, WhiteRamp);
+    case 7: return TwoLines("Summer rapids.", "Winter ice.");
     case 8: return SkipCard();
   }
   throw std::invalid_argument("no intro card " + std::to_string(number));

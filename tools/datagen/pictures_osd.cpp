@@ -41,8 +41,8 @@ Canvas MakeOsd() {
   for (int k = 0; k < 6; ++k) {
     float brightness = 0.25f + 0.15f * k;
     Rgb colour = Scale({1.0f, 0.55f, 0.15f}, brightness);
-    Chevron(canvas, 150 + k * 40.0f, centreRow, 12, +1, colour);
-    Chevron(canvas, 874 - k * 40.0f, centreRow, 12, -1, colour);
+    Chevron(canvas, 84 + k * 36.0f, centreRow, 11, +1, colour);
+    Chevron(canvas, 940 - k * 36.0f, centreRow, 11, -1, colour);
   }
   TextImage word = RenderText("CHECKPOINT", {kFontSansBold, 30, kWiden, 2.0f}, 12);
   Spot at = CentreOn(word, 512, centreRow);

@@ -27,31 +27,32 @@ float Smoothstep(float a, float b, float v) {
 }  // namespace
 
 Canvas MakeSummerLand() {
-  // Kept light and fairly neutral: the terrain tints it green by height.
+  // Kept light, fine-grained and even: the terrain tints it green by height, and it
+  // repeats on every map cell, so large patches would show the grid.
   const int size = 256;
   Canvas canvas(size, size);
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       float u = x / float(size), v = y / float(size);
-      float patches = TileFbm(u * 4, v * 4, 4, 5, 101);
-      float fine = TileFbm(u * 32, v * 32, 32, 3, 103);
-      Rgb earth{0.64f, 0.56f, 0.44f}, grass{0.72f, 0.84f, 0.58f};
-      Rgb c = Mix(earth, grass, Smoothstep(0.38f, 0.58f, patches));
-      c = Scale(c, 0.82f + 0.3f * fine);
+      float soft = TileFbm(u * 4, v * 4, 4, 4, 101);
+      float fine = TileFbm(u * 48, v * 48, 48, 2, 103);
+      Rgb earth{0.70f, 0.66f, 0.55f}, grass{0.78f, 0.84f, 0.66f};
+      Rgb c = Mix(earth, grass, 0.55f + 0.5f * (soft - 0.5f));
+      c = Scale(c, 0.90f + 0.18f * fine);
       canvas.At(x, y) = c;
     }
   PictureRng rng(107);
-  for (int k = 0; k < 1400; ++k) {
+  for (int k = 0; k < 2600; ++k) {
     Point root{rng.Range(0, size), rng.Range(0, size)};
-    float angle = -kPi / 2 + rng.Range(-0.6f, 0.6f), length = rng.Range(3, 8);
+    float angle = -kPi / 2 + rng.Range(-0.7f, 0.7f), length = rng.Range(3, 7);
     Point tip{root.x + std::cos(angle) * length, root.y + std::sin(angle) * length};
     bool light = rng.Unit() < 0.5f;
     WrappedStroke(canvas, root, tip, 1.0f,
-                  light ? Rgb{0.86f, 0.94f, 0.72f} : Rgb{0.42f, 0.50f, 0.34f}, 0.45f);
+                  light ? Rgb{0.90f, 0.95f, 0.78f} : Rgb{0.52f, 0.58f, 0.44f}, 0.35f);
   }
-  for (int k = 0; k < 90; ++k) {  // small pebbles
+  for (int k = 0; k < 60; ++k) {  // small pebbles
     Point p{rng.Range(0, size), rng.Range(0, size)};
-    WrappedStroke(canvas, p, {p.x + 1.2f, p.y + 0.6f}, 2.2f, {0.80f, 0.76f, 0.68f}, 0.6f);
+    WrappedStroke(canvas, p, {p.x + 1.2f, p.y + 0.6f}, 2.0f, {0.82f, 0.78f, 0.70f}, 0.5f);
   }
   return canvas;
 }
@@ -63,27 +64,24 @@ Canvas MakeWinterLand() {
     for (int x = 0; x < size; ++x) {
       float u = x / float(size), v = y / float(size);
       float drifts = TileFbm(u * 4, v * 4, 4, 5, 201);
-      float crust = TileFbm(u * 24, v * 24, 24, 3, 203);
-      Rgb snow{0.95f, 0.97f, 1.0f}, shade{0.70f, 0.78f, 0.90f};
-      Rgb c = Mix(shade, snow, Smoothstep(0.30f, 0.65f, drifts));
-      c = Scale(c, 0.93f + 0.1f * crust);
-      // Blue ice where the drifts are thin.
-      float ice = Smoothstep(0.62f, 0.72f, TileFbm(u * 3, v * 3, 3, 4, 207));
-      c = Mix(c, Rgb{0.62f, 0.76f, 0.88f}, ice * 0.6f);
+      float crust = TileFbm(u * 32, v * 32, 32, 3, 203);
+      Rgb snow{0.96f, 0.97f, 1.0f}, shade{0.80f, 0.86f, 0.95f};
+      Rgb c = Mix(shade, snow, Smoothstep(0.25f, 0.7f, drifts));
+      c = Scale(c, 0.95f + 0.07f * crust);
+      // A faint blue glaze of ice in the hollows.
+      float ice = Smoothstep(0.6f, 0.75f, TileFbm(u * 4, v * 4, 4, 4, 207));
+      c = Mix(c, Rgb{0.72f, 0.83f, 0.93f}, ice * 0.45f);
       canvas.At(x, y) = c;
     }
   PictureRng rng(211);
-  for (int k = 0; k < 120; ++k) {  // dry grass poking through the snow
-    Point root{rng.Range(0, size), rng.Range(0, size)};
-    for (int blade = 0; blade < 3; ++blade) {
-      float angle = -kPi / 2 + rng.Range(-0.7f, 0.7f), length = rng.Range(3, 7);
-      Point tip{root.x + std::cos(angle) * length, root.y + std::sin(angle) * length};
-      WrappedStroke(canvas, root, tip, 1.0f, {0.45f, 0.40f, 0.32f}, 0.55f);
-    }
+  for (int k = 0; k < 40; ++k) {  // small stones showing through
+    Point p{rng.Range(0, size), rng.Range(0, size)};
+    WrappedStroke(canvas, p, {p.x + rng.Range(0.5f, 2), p.y + 0.5f}, 1.8f,
+                  {0.55f, 0.55f, 0.58f}, 0.45f);
   }
-  for (int k = 0; k < 500; ++k) {  // glitter
+  for (int k = 0; k < 600; ++k) {  // glitter
     int x = int(rng.Range(0, size)), y = int(rng.Range(0, size));
-    canvas.Glow(x, y, {1, 1, 1}, rng.Range(0.1f, 0.4f));
+    canvas.Glow(x, y, {1, 1, 1}, rng.Range(0.05f, 0.3f));
   }
   return canvas;
 }
