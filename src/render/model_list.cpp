@@ -13,7 +13,8 @@ struct TModelEntry {
 
 static void ReadScales(TTextLines& list, TModelEntry& entry) {
   for (float& scale : entry.Scale) {
-    scale = ReadNumber(list.ReadLine(), ',', list.Path(), list.LineNumber());
+    std::string line = list.ReadLine();
+    scale = ReadNumber(line, ',', list.Path(), list.LineNumber());
     if (scale == 0.0f)
       throw ConvertError("\"" + list.Path() + "\", line " + std::to_string(list.LineNumber()) +
                          ": a model cannot be scaled by 0.");
