@@ -1,6 +1,7 @@
 #pragma once
 // The application object: title, one pass of message processing, and a message loop of
 // its own for the small setup dialog that runs before the game window exists.
+#include <functional>
 #include <string>
 
 #include "platform/forms.h"
@@ -15,7 +16,14 @@ class TApplication {
   // form first where it has KeyPreview), run a pending timer tick, repaint what changed.
   void ProcessMessages();
 
-  // Runs a message loop with `dialog` in a small window of its own until Terminate().
+  // Called at the start of every pass of message processing (tests and the autopilot
+  // inject input from here).
+  std::function<void()> OnMessagePass;
+
+  // Runs a message loop with `dialog` in a small window of its own (title: its Caption,
+  // client area: its size, centred on the desktop) until Terminate(); the window is gone
+  // afterwards. Closing that window runs the dialog's FormClose, sets CloseRequested and
+  // ends the loop. Throws GameError when no window can be opened at all.
   void RunDialog(TForm* dialog);
   void Terminate() { terminated_ = true; }
   bool Terminated() const { return terminated_; }

@@ -8,3 +8,5 @@ inline constexpr int crGame = 1;  // the custom cursor compiled into the program
 void SetActiveCursor(int cursor); // the platform calls this for the control under the mouse
 // Mouse position in game pixels (0..799, 0..599).
 void GetCursorPos(int& x, int& y);
+// The platform calls this once video is up, so the window follows the counter.
+void ApplyCursorState();

@@ -4,6 +4,8 @@
 // scene form showing that picture) and presents it scaled to the window, aspect kept.
 #include <string>
 
+#include "platform/bitmap.h"
+
 struct TDisplayMode {
   int Width = 0, Height = 0, BitsPerPixel = 0, RefreshRate = 0;
 };

@@ -29,6 +29,13 @@ inline constexpr int VK_UP = 38;
 inline constexpr int VK_RIGHT = 39;
 inline constexpr int VK_DOWN = 40;
 inline constexpr int VK_BACK = 8;
+inline constexpr int VK_TAB = 9;
+inline constexpr int VK_SPACE = 32;
+inline constexpr int VK_PRIOR = 33;  // page up
+inline constexpr int VK_NEXT = 34;   // page down
+inline constexpr int VK_END = 35;
+inline constexpr int VK_HOME = 36;
+inline constexpr int VK_DELETE = 46;
 
 struct TFont {
   int Height = 11;          // pixel height of the font
@@ -70,6 +77,16 @@ class TControl {
   virtual bool KeyDown(int key) { return false; }
   virtual bool KeyPress(char key) { return false; }
   virtual bool CanFocus() const { return false; }
+  // Windowed controls (edit, buttons, group box, track bar, panel) lie above the
+  // pictures and labels of the same parent, whatever their creation order.
+  virtual bool Windowed() const { return false; }
+  // Brings sizes that follow the content (AutoSize) up to date; run before hit tests and
+  // drawing, so a caption assigned directly is measured too.
+  virtual void AdjustSize() {}
+  // Everything that changes the control's look, folded into one number; the platform
+  // repaints when it changes.
+  virtual uint64_t StateHash() const;
+  bool EnabledWithParents() const;
 
   std::function<void(TMouseButton, int x, int y)> OnMouseDown;
   std::function<void()> OnClick;
@@ -90,6 +107,8 @@ class TLabel : public TControl {
   enum Align { AlignLeft, AlignCenter } Alignment = AlignLeft;
   bool CenterVertically = false;
   void SetCaption(const std::string& caption);
+  void AdjustSize() override;
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
 };
 
@@ -99,7 +118,11 @@ class TImage : public TControl {
   const TBitmap* Picture = nullptr;  // not owned
   bool Transparent = false;          // leave out the bottom-left pixel's colour
   bool AutoSize = true;              // size follows the picture
+  // Set the picture again after changing its pixels: the shown copy is renewed then.
   void SetPicture(const TBitmap* picture);
+  uint64_t PictureSerial = 0;  // bumped by SetPicture
+  void AdjustSize() override;
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
 };
 
@@ -110,12 +133,15 @@ class TEdit : public TControl {
   int MaxLength = 255;
   // Called for every typed character (and Enter as '\r', Backspace as '\b') before it is
   // used; the handler may set the key to 0 to drop it.
+  // Keys are characters of the Windows-1252 code page, as the game's files hold them.
   std::function<void(char& key)> OnKeyPress;
   bool KeyDown(int key) override;
-  bool KeyPress(char key) override;  // one byte of UTF-8 text input at a time
+  bool KeyPress(char key) override;  // one Windows-1252 character
   void TypeText(const std::string& utf8);  // text input: one OnKeyPress per character
   bool CanFocus() const override { return true; }
   void MouseDown(TMouseButton button, int x, int y) override;
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
 };
 
@@ -127,6 +153,8 @@ class TButton : public TControl {
   bool KeyDown(int key) override;  // Enter or space clicks
   void MouseDown(TMouseButton button, int x, int y) override;
   void MouseUp(int x, int y) override;
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
   bool pressed_ = false;
 };
@@ -136,10 +164,14 @@ class TRadioButton : public TControl {
   using TControl::TControl;
   std::string Caption;
   bool Checked() const { return checked_; }
-  // Checking one clears the other radio buttons of the same parent; a change runs OnClick.
+  // Checking one clears the other radio buttons of the same parent; becoming checked runs
+  // OnClick (the ones cleared run nothing).
   void SetChecked(bool checked);
   bool CanFocus() const override { return true; }
+  bool KeyDown(int key) override;  // space checks
   void MouseDown(TMouseButton button, int x, int y) override;
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
 
  private:
@@ -153,7 +185,10 @@ class TCheckBox : public TControl {
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);  // a change runs OnClick
   bool CanFocus() const override { return true; }
+  bool KeyDown(int key) override;  // space toggles
   void MouseDown(TMouseButton button, int x, int y) override;
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
 
  private:
@@ -166,6 +201,8 @@ class TGroupBox : public TControl {
   std::string Caption;
   uint32_t Color = 0xD4D0C8;
   bool ParentBackground = false;  // true: no fill
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
   void MouseDown(TMouseButton, int, int) override {}
 };
@@ -185,7 +222,13 @@ class TTrackBar : public TControl {
   void MouseDown(TMouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;
   void MouseUp(int x, int y) override;
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
+  // Channel geometry in control pixels (thumb centre runs from ChannelLeft to ChannelRight).
+  int ChannelLeft() const;
+  int ChannelRight() const;
+  int ThumbCenter() const;
 
  private:
   int position_ = 0;
@@ -198,15 +241,20 @@ class TPanel : public TControl {
   using TControl::TControl;
   uint32_t Color = 0x000000;
   bool Bevel = false;
+  bool Windowed() const override { return true; }
+  uint64_t StateHash() const override;
   void Draw(TDrawList& draw) override;
 };
 
 // A form's persistent picture: what is drawn on it stays until drawn over.
+// Pixels never drawn show the form's colour.
 class TCanvas {
  public:
   TBitmap Image;  // sized with the form
+  std::vector<uint8_t> Painted;  // one byte a pixel: 1 where something was drawn
   void Draw(int x, int y, const TBitmap& picture);  // honours picture.Transparent
   void FillRect(int x, int y, int w, int h, uint32_t rgb);
+  void SetSize(int width, int height);  // keeps what fits
   uint64_t Version = 0;  // bumped by every change; the compositor uploads on change
 };
 
@@ -238,6 +286,8 @@ class TForm {
   void Hide();  // the next visible form below becomes active
   void Update();  // paint what is pending now
   void BringToFront();
+  // On the visible 800 x 600 screen at least in part (a form parked below it is not).
+  bool OnScreen() const;
 
   // A form whose content is the game's OpenGL picture instead of its canvas.
   bool ShowsScene = false;
@@ -265,10 +315,24 @@ class TForm {
   }
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
   TControl* ControlAt(int formX, int formY) const;  // topmost showing control
+  // Topmost showing control under the point that takes input (enabled with its parents);
+  // disabled ones are looked through.
+  TControl* InputControlAt(int formX, int formY) const;
+  // The control that receives keys: ActiveControl when it can take them now, else the
+  // first one in creation order that can; nullptr when none can.
+  TControl* FocusedControl();
+  // Controls of `parent` (nullptr: the form) in drawing order, bottom first.
+  std::vector<TControl*> ChildrenInDrawOrder(const TControl* parent) const;
 
   // Form list in z-order, bottom first (used by the compositor and event delivery).
   static const std::vector<TForm*>& ZOrder();
+  // The topmost visible form on the screen; it receives the keys. A change of the active
+  // form runs the new one's FormActivate.
   static TForm* ActiveForm();
+  static void UpdateActiveForm();
+  // Topmost visible form under a point of the screen.
+  static TForm* FormAt(int x, int y);
+  uint64_t StateHash() const;
 
  private:
   int left_ = 0, top_ = 0, width_ = 800, height_ = 600;
@@ -279,6 +343,10 @@ class TForm {
 // Drawing interface the controls draw through (ImGui's draw list underneath); game pixels.
 struct TDrawList {
   void* impl = nullptr;  // ImDrawList*
+  int OriginX = 0, OriginY = 0;  // added to every coordinate (the form's place)
+  // Clipping rectangle stack, in the same coordinates as the drawing.
+  void PushClip(int x, int y, int w, int h);
+  void PopClip();
   void FillRect(int x, int y, int w, int h, uint32_t rgb, int alpha = 255);
   void FrameRect(int x, int y, int w, int h, uint32_t rgb);
   void Line(int x1, int y1, int x2, int y2, uint32_t rgb);
@@ -286,5 +354,7 @@ struct TDrawList {
   void Text(int x, int y, const TFont& font, const std::string& utf8);
   // Size of a text in the font (multi-line with "\n").
   static void MeasureText(const TFont& font, const std::string& utf8, int& w, int& h);
+  static int LineHeight(const TFont& font);
+  static int TextWidth(const TFont& font, const std::string& utf8line);
   void Picture(int x, int y, const TBitmap& picture, bool transparent);
 };

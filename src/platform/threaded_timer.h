@@ -29,6 +29,7 @@ class TThreadedTimer {
   std::condition_variable wake_;
   std::atomic<bool> pending_{false};
   std::atomic<bool> enabled_{false};
+  bool running_ = false;  // main thread: the handler is running now
   bool stop_ = false;
   int interval_ = 30;
 };
