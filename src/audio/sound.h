@@ -41,6 +41,11 @@ void CloseSound();
 // Title music.
 extern bool DecoderLoaded;
 extern void* DecoderLibrary;  // dlopen handle
+// The decoder plugin's file, and the directory it is looked for in: empty means the
+// program's own directory + "/plugins/" (tests point it elsewhere).
+inline constexpr const char* TitleDecoderFile = "titledecoder.so";
+extern std::string DecoderDirectory;
+std::string TitleDecoderDirectory();  // with a trailing "/"
 // Looks for the decoder plugin; when it is missing shows the Abort/Ignore warning.
 // Abort ends the program. Runs once at start-up.
 void LoadTitleDecoder();

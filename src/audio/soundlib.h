@@ -25,3 +25,6 @@ bool FMUSIC_PlaySong(FMUSIC_MODULE* module);
 bool FMUSIC_StopSong(FMUSIC_MODULE* module);
 bool FMUSIC_SetMasterVolume(FMUSIC_MODULE* module, int volume);  // 0..255
 bool FMUSIC_FreeSong(FMUSIC_MODULE* module);
+
+// Modules loaded and not yet freed (lets a test see that replaced songs are released).
+int FMUSIC_LoadedSongCount();

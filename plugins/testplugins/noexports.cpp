@@ -1,0 +1,2 @@
+// A plugin that loads but offers neither decoder export.
+int NoExportsPluginMarker = 0;
