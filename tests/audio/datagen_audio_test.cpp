@@ -1,0 +1,204 @@
+// The generator's samples and songs: the same bytes every run, all load in the mixer,
+// the songs last a minute before they repeat and differ from each other, the engine
+// loops join without a click.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <set>
+
+#include "../../tools/datagen/audio_data.h"
+#include "audio_test_support.h"
+
+static const char* const SampleNames[] = {"thunder.wav", "click.wav", "vontelstart.wav", "vontel1.wav",
+                                          "vontel2.wav", "vontel3.wav", "crash.wav"};
+
+static std::vector<std::string> SongNames() {
+  std::vector<std::string> names = {"lomira.xm"};
+  for (int level = 1; level <= 8; level++) names.push_back(LevelSongFile(level));
+  return names;
+}
+
+static std::string Generate(const std::string& tag) {
+  std::string dir = MakeTempDir(tag);
+  WriteSounds(dir);
+  WriteMusic(dir);
+  return dir;
+}
+
+static int U16(const std::vector<uint8_t>& b, size_t at) { return b.at(at) | b.at(at + 1) << 8; }
+static uint32_t U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | uint32_t(U16(b, at + 2)) << 16; }
+
+// What the tests read back from an XM file, parsed here independently of the writer.
+struct XmFacts {
+  int Speed = 0, Bpm = 0, Channels = 0;
+  std::vector<int> Orders;
+  std::vector<int> PatternRows;
+  bool TimingEffects = false;      // speed, jumps, breaks, loops, delays
+  std::vector<int> Notes;          // every note played, channel by channel, in order
+  std::set<int> Instruments;
+  double Seconds() const {
+    double rows = 0;
+    for (int o : Orders) rows += PatternRows.at(o);
+    return rows * Speed * 2.5 / Bpm;
+  }
+};
+
+static XmFacts ReadXm(const std::vector<uint8_t>& b) {
+  XmFacts f;
+  EXPECT_EQ(std::string(b.begin(), b.begin() + 17), "Extended Module: ");
+  size_t h = 60;
+  uint32_t headerSize = U32(b, h);
+  int songLength = U16(b, h + 4);
+  f.Channels = U16(b, h + 8);
+  int patterns = U16(b, h + 10);
+  f.Speed = U16(b, h + 16);
+  f.Bpm = U16(b, h + 18);
+  for (int i = 0; i < songLength; i++) f.Orders.push_back(b.at(h + 20 + i));
+  size_t at = h + headerSize;
+  for (int p = 0; p < patterns; p++) {
+    uint32_t len = U32(b, at);
+    int rows = U16(b, at + 5);
+    int packed = U16(b, at + 7);
+    f.PatternRows.push_back(rows);
+    size_t q = at + len, end = q + packed;
+    while (q < end) {
+      uint8_t first = b.at(q++);
+      uint8_t mask = first & 0x80 ? first : 0x1f;
+      uint8_t note = 0, instrument = 0, effect = 0, param = 0;
+      if (!(first & 0x80)) note = first;
+      else if (mask & 1) note = b.at(q++);
+      if (mask & 2) instrument = b.at(q++);
+      if (mask & 4) q++;
+      if (mask & 8) effect = b.at(q++);
+      if (mask & 16) param = b.at(q++);
+      if (effect == 0x0b || effect == 0x0d || effect == 0x0f ||
+          (effect == 0x0e && ((param >> 4) == 6 || (param >> 4) == 0x0e)))
+        f.TimingEffects = true;
+      if (note && note < 97) f.Notes.push_back(note);
+      if (instrument) f.Instruments.insert(instrument);
+    }
+    at = end;
+  }
+  return f;
+}
+
+struct WavFacts {
+  int Format = 0, Channels = 0, Rate = 0, Bits = 0;
+  std::vector<int16_t> Samples;
+};
+
+static WavFacts ReadWav(const std::vector<uint8_t>& b) {
+  WavFacts w;
+  EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
+  w.Format = U16(b, 20);
+  w.Channels = U16(b, 22);
+  w.Rate = int(U32(b, 24));
+  w.Bits = U16(b, 34);
+  uint32_t bytes = U32(b, 40);
+  for (size_t i = 0; i + 1 < bytes && 44 + i + 1 < b.size(); i += 2) w.Samples.push_back(int16_t(U16(b, 44 + i)));
+  return w;
+}
+
+TEST(DatagenAudio, SameBytesOnEveryRun) {
+  std::string a = Generate("gen-a"), b = Generate("gen-b");
+  std::vector<std::string> files(std::begin(SampleNames), std::end(SampleNames));
+  for (const std::string& s : SongNames()) files.push_back(s);
+  for (const std::string& name : files) {
+    SCOPED_TRACE(name);
+    std::vector<uint8_t> first = ReadBytes(a + "/" + name);
+    EXPECT_GT(first.size(), 1000u);
+    EXPECT_EQ(first, ReadBytes(b + "/" + name));
+  }
+}
+
+TEST(DatagenAudio, EverythingLoadsInTheMixer) {
+  std::string dir = Generate("gen-check");
+  std::vector<std::string> problems;
+  CheckAudio(dir, problems);
+  for (const std::string& p : problems) ADD_FAILURE() << p;
+}
+
+TEST(DatagenAudio, CheckNamesEachBrokenOrMissingFile) {
+  std::string dir = Generate("gen-broken");
+  std::remove((dir + "/crash.wav").c_str());
+  WriteBytes(dir + "/vontel2.wav", "RIFF and then nothing sensible");
+  WriteBytes(dir + "/song4.xm", "Extended Module: cut short");
+  std::remove((dir + "/song8.xm").c_str());
+  std::vector<std::string> problems;
+  CheckAudio(dir, problems);
+  ASSERT_EQ(problems.size(), 4u);
+  const char* named[] = {"vontel2.wav", "crash.wav", "song4.xm", "song8.xm"};
+  for (int i = 0; i < 4; i++) EXPECT_NE(problems[i].find(dir + "/" + named[i]), std::string::npos) << problems[i];
+  EXPECT_NE(problems[1].find("missing"), std::string::npos);
+}
+
+TEST(DatagenAudio, SamplesAreSixteenBitMono) {
+  std::string dir = Generate("gen-wav");
+  for (const char* name : SampleNames) {
+    SCOPED_TRACE(name);
+    WavFacts w = ReadWav(ReadBytes(dir + "/" + name));
+    EXPECT_EQ(w.Format, 1);
+    EXPECT_EQ(w.Channels, 1);
+    EXPECT_TRUE(w.Rate == 22050 || w.Rate == 44100) << w.Rate;
+    EXPECT_EQ(w.Bits, 16);
+    EXPECT_GT(PeakOf(w.Samples), 8000);
+    // one-shots start and end quietly; only the loops may end loud
+    EXPECT_LT(std::abs(int(w.Samples.front())), 2000);
+  }
+}
+
+// Played end to start the loop must not step further than it does anywhere inside, and
+// it starts at a zero crossing.
+TEST(DatagenAudio, EngineLoopsJoinWithoutAClick) {
+  std::string dir = Generate("gen-loop");
+  for (const char* name : {"vontel1.wav", "vontel2.wav", "vontel3.wav"}) {
+    SCOPED_TRACE(name);
+    std::vector<int16_t> s = ReadWav(ReadBytes(dir + "/" + name)).Samples;
+    ASSERT_GT(s.size(), 1000u);
+    int largestStep = 0;
+    for (size_t i = 1; i < s.size(); i++) largestStep = std::max(largestStep, std::abs(s[i] - s[i - 1]));
+    int seam = std::abs(s.front() - s.back());
+    EXPECT_LE(seam, largestStep);
+    EXPECT_LE(seam, 3000);
+    EXPECT_GE(s.front(), 0);
+    EXPECT_LT(s.back(), 0);
+    EXPECT_LT(std::abs(int(s.front())), 2000);
+  }
+}
+
+TEST(DatagenAudio, SongsLastAMinuteAndDiffer) {
+  std::string dir = Generate("gen-songs");
+  std::set<int> tempos;
+  std::set<std::vector<int>> melodies;
+  std::map<int, int> lowestNotes;
+  for (const std::string& name : SongNames()) {
+    SCOPED_TRACE(name);
+    XmFacts f = ReadXm(ReadBytes(dir + "/" + name));
+    EXPECT_FALSE(f.TimingEffects);
+    EXPECT_GE(f.Seconds(), 60.0);
+    EXPECT_GE(f.Channels, 6);
+    EXPECT_GE(f.Instruments.size(), 6u) << "melody, arpeggio, bass, pad, kick, snare, hi-hat";
+    EXPECT_GT(f.Notes.size(), 500u);
+    tempos.insert(f.Bpm);
+    melodies.insert(std::vector<int>(f.Notes.begin(), f.Notes.begin() + 200));
+  }
+  EXPECT_GE(tempos.size(), 3u);
+  EXPECT_EQ(melodies.size(), SongNames().size());
+}
+
+TEST(DatagenAudio, LevelSongNames) {
+  EXPECT_EQ(LevelSongFile(1), "song1.xm");
+  EXPECT_EQ(LevelSongFile(8), "song8.xm");
+}
+
+TEST(DatagenAudio, UnwritableDirectoryIsAnErrorNamingTheFile) {
+  try {
+    WriteSounds("/nonexistent/dir");
+    FAIL() << "no error";
+  } catch (const std::exception& e) {
+    EXPECT_NE(std::string(e.what()).find("/nonexistent/dir/thunder.wav"), std::string::npos) << e.what();
+  }
+}

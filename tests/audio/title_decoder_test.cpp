@@ -1,0 +1,201 @@
+// The title-music decoder: looked for beside the program, the warning when it is missing,
+// plugins that lack exports or cannot load, the start block it is handed, and the real
+// plugin with files it can and cannot decode.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "audio/decoder_block.h"
+#include "audio/sound.h"
+#include "audio_test_support.h"
+#include "platform/message_box.h"
+
+static const std::string RealPlugin = std::string(VONTEL_BINARY_DIR) + "/bin/plugins";
+static const std::string RecorderPlugin = std::string(VONTEL_BINARY_DIR) + "/testplugins/recorder";
+static const std::string NoExportsPlugin = std::string(VONTEL_BINARY_DIR) + "/testplugins/noexports";
+
+class TitleDecoder : public ::testing::Test {
+ protected:
+  int Boxes = 0;
+  std::string BoxText;
+  MsgButtons BoxButtons = MsgButtons::Ok;
+  MsgResult Answer = MsgResult::Ignore;
+
+  void SetUp() override {
+    DecoderLoaded = false;
+    DecoderLibrary = nullptr;
+    MessageBoxHook = [this](const std::string& text, const std::string&, MsgButtons buttons) {
+      Boxes++;
+      BoxText = text;
+      BoxButtons = buttons;
+      return Answer;
+    };
+  }
+  void TearDown() override {
+    StopTitleMusic();
+    MessageBoxHook = nullptr;
+    DecoderDirectory.clear();
+  }
+  template <typename T>
+  T* Recorded(const char* name) {
+    return static_cast<T*>(dlsym(DecoderLibrary, name));
+  }
+};
+
+TEST_F(TitleDecoder, DirectoryIsBesideTheProgram) {
+  DecoderDirectory.clear();
+  std::string dir = TitleDecoderDirectory();
+  char exe[4096];
+  ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  ASSERT_GT(n, 0);
+  std::string self(exe, n);
+  EXPECT_EQ(dir, self.substr(0, self.rfind('/')) + "/plugins/");
+  DecoderDirectory = "/some/where";
+  EXPECT_EQ(TitleDecoderDirectory(), "/some/where/");
+}
+
+TEST_F(TitleDecoder, MissingPluginWarnsAndIgnoreGoesOnWithoutMusic) {
+  DecoderDirectory = MakeTempDir("noplugin");
+  Answer = MsgResult::Ignore;
+  LoadTitleDecoder();
+  EXPECT_EQ(Boxes, 1);
+  EXPECT_EQ(BoxButtons, MsgButtons::AbortIgnore);
+  std::string expected = "Warning! This Program requires the vqf decoder drivers.\r\n\r\n"
+                         "titledecoder.so needs to be in the " + DecoderDirectory + " dir.\r\n\r\n"
+                         "You Can continue but the music will be disabled.";
+  EXPECT_EQ(BoxText, expected);
+  EXPECT_FALSE(DecoderLoaded);
+  PlayTitleFile("data/title.vqf", 0);  // harmless without a decoder
+  StopTitleMusic();
+  EXPECT_EQ(Boxes, 1);
+}
+
+TEST_F(TitleDecoder, MissingPluginAndAbortEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  DecoderDirectory = MakeTempDir("noplugin");
+  Answer = MsgResult::Abort;
+  EXPECT_EXIT(LoadTitleDecoder(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST_F(TitleDecoder, PluginThatDoesNotLoadIsSilentlyAbsent) {
+  DecoderDirectory = MakeTempDir("badplugin");
+  WriteBytes(DecoderDirectory + "/titledecoder.so", "this is no shared library");
+  LoadTitleDecoder();
+  EXPECT_EQ(Boxes, 0);
+  EXPECT_FALSE(DecoderLoaded);
+  PlayTitleFile("data/title.vqf", 0);
+}
+
+TEST_F(TitleDecoder, PluginWithoutExportsIsSilentlySkipped) {
+  DecoderDirectory = NoExportsPlugin;
+  LoadTitleDecoder();
+  EXPECT_EQ(Boxes, 0);
+  ASSERT_TRUE(DecoderLoaded);
+  PlayTitleFile("data/title.vqf", 0);
+  StopTitleMusic();
+}
+
+TEST_F(TitleDecoder, StartBlockCarriesArgumentNameOneAndZero) {
+  DecoderDirectory = RecorderPlugin;
+  LoadTitleDecoder();
+  ASSERT_TRUE(DecoderLoaded);
+  auto* starts = Recorded<int>("RecorderStartCalls");
+  auto* stops = Recorded<int>("RecorderStopCalls");
+  auto* fields = Recorded<int32_t>("RecorderFields");
+  auto* name = Recorded<char>("RecorderFileName");
+  ASSERT_TRUE(starts && stops && fields && name);
+
+  struct Case {
+    const char* File;
+    int Argument;
+  };
+  int calls = 0;
+  for (Case c : {Case{"data/title.vqf", 0}, Case{"data/other tune.vqf", 7}, Case{"", -3}}) {
+    SCOPED_TRACE(c.File);
+    PlayTitleFile(c.File, c.Argument);
+    EXPECT_EQ(*starts, ++calls);
+    EXPECT_EQ(fields[0], c.Argument);
+    EXPECT_EQ(fields[1], DecoderNameOffset);
+    EXPECT_EQ(fields[2], 1);
+    EXPECT_EQ(fields[3], 0);
+    EXPECT_STREQ(name, c.File);
+  }
+  StopTitleMusic();
+  StopTitleMusic();
+  EXPECT_EQ(*stops, 2);
+}
+
+// A block laid out another way carries no name the decoder would read.
+TEST(DecoderStartBlock, NameOnlyWhereFieldTwoSaysSo) {
+  DecoderStartBlock block;
+  FillDecoderStartBlock(block, "data/title.vqf", 0);
+  EXPECT_STREQ(DecoderBlockFileName(&block), "data/title.vqf");
+  for (int i = 4; i < 11; i++) EXPECT_EQ(block.Field[i], 0);
+  block.Field[1] = 12345;
+  EXPECT_EQ(DecoderBlockFileName(&block), nullptr);
+  EXPECT_EQ(DecoderBlockFileName(nullptr), nullptr);
+}
+
+// The real plugin with files it cannot decode: nothing plays, nothing is reported, and
+// the sound library opens its own device afterwards.
+TEST_F(TitleDecoder, UndecodableFilesPlayNothing) {
+  std::string out = UseDiskAudio("title-bad");
+  DecoderDirectory = RealPlugin;
+  LoadTitleDecoder();
+  ASSERT_TRUE(DecoderLoaded) << "the plugin is built into " << RealPlugin;
+  std::string dir = MakeTempDir("title-bad");
+  WriteBytes(dir + "/text.vqf", std::string(4000, 'x'));
+  WriteBytes(dir + "/truncated.vqf", std::string("TWIN97012000\0\0\0\x10" "COMM", 20));
+  WriteBytes(dir + "/empty.vqf", "");
+  for (const char* name : {"text.vqf", "truncated.vqf", "empty.vqf", "missing.vqf"}) {
+    SCOPED_TRACE(name);
+    PlayTitleFile((dir + "/" + name).c_str(), 0);
+    WaitAudio(200);
+    StopTitleMusic();
+  }
+  EXPECT_EQ(Boxes, 0);
+  EXPECT_EQ(PeakOf(RecordedSamples(out, 0)), 0);
+  EXPECT_TRUE(FSOUND_Init(44100, 42, 0));
+  FSOUND_Close();
+}
+
+// A file FFmpeg can decode (a WAV stands in for the title music) is heard through the
+// plugin's own device; the stop closes the device so the sound library can open.
+TEST_F(TitleDecoder, DecodableFilePlaysUntilStopped) {
+  std::string out = UseDiskAudio("title-wav");
+  DecoderDirectory = RealPlugin;
+  LoadTitleDecoder();
+  ASSERT_TRUE(DecoderLoaded);
+  std::string dir = MakeTempDir("title-wav");
+  WriteToneWav(dir + "/tune.wav", 3.0, 440, 0.5, 22050);
+  PlayTitleFile((dir + "/tune.wav").c_str(), 0);
+  WaitAudio(800);
+  EXPECT_GT(PeakOf(RecordedSamples(out, 0)), 8000);
+  StopTitleMusic();
+  long stopped = RecordedFrames(out);
+  WaitAudio(300);
+  EXPECT_EQ(RecordedFrames(out), stopped) << "the plugin's device is closed";
+  // the disk file starts anew for the sound library's own device
+  ASSERT_TRUE(FSOUND_Init(44100, 42, 0));
+  WaitAudio(300);
+  EXPECT_EQ(PeakOf(RecordedSamples(out, 0)), 0);
+  FSOUND_Close();
+}
+
+TEST_F(TitleDecoder, StartWhilePlayingReplacesTheTune) {
+  std::string out = UseDiskAudio("title-replace");
+  DecoderDirectory = RealPlugin;
+  LoadTitleDecoder();
+  ASSERT_TRUE(DecoderLoaded);
+  std::string dir = MakeTempDir("title-replace");
+  WriteToneWav(dir + "/loud.wav", 5.0, 440, 0.8, 44100);
+  WriteToneWav(dir + "/quiet.wav", 5.0, 440, 0.05, 44100);
+  PlayTitleFile((dir + "/loud.wav").c_str(), 0);
+  WaitAudio(500);
+  PlayTitleFile((dir + "/quiet.wav").c_str(), 0);
+  WaitAudio(600);
+  int peak = PeakOf(RecordedSamples(out, FramesOf(150)));
+  EXPECT_GT(peak, 800);
+  EXPECT_LT(peak, 4000);
+  StopTitleMusic();
+}
