@@ -1,0 +1,120 @@
+// The autopilot: at every tick it tries each combination of the arrow keys for a short
+// while, followed by a steered run under throttle, on a copy of the boat with the race's
+// own motion code, and keeps the keys whose run brings the probe furthest along the course
+// field toward the next checkpoint (or through it). It sees only the grids and the boat.
+#include <vector>
+
+#include "race/boat_motion.h"
+#include "race/boat_physics.h"
+#include "race/course_field.h"
+#include "race/probe_cell.h"
+#include "race/race_progress.h"
+#include "race/race_simulator.h"
+#include "race/race_state.h"
+#include "shell/state.h"
+
+static const int FirstPartTicks = 6;    // the keys being chosen now
+static const int SecondPartTicks = 18;  // then a steered run under throttle
+static const float BlockedPenalty = 0.3f;
+static const float ReachedBonus = 1e6f;
+
+static std::vector<float> FieldNow;   // toward the next checkpoint
+static std::vector<float> FieldNext;  // toward the one after it
+static int FieldTarget = -100;
+static int LastSeenTick = -1;
+
+void AutopilotReset() {
+  FieldNow.clear();
+  FieldNext.clear();
+  FieldTarget = -100;
+  LastSeenTick = -1;
+}
+
+static void PrepareFields(int target) {
+  if (target == FieldTarget) return;
+  if (target == FieldTarget + 1)
+    FieldNow.swap(FieldNext);
+  else
+    FieldNow = BuildCourseField(Heightmap, CheckpointLayer, target);
+  FieldNext.clear();
+  if (target + 1 < CheckpointCount)
+    FieldNext = BuildCourseField(Heightmap, CheckpointLayer, target + 1);
+  FieldTarget = target;
+}
+
+struct KeyChoice {
+  double Throttle, Steering;
+};
+
+static float FieldAt(const std::vector<float>& field, const BoatMotion& boat) {
+  int probe = ProbeOffset(boat.X, boat.Z, boat.Heading);
+  if (probe < 0 || field.empty()) return FieldUnreachable;
+  return field[probe];
+}
+
+// Lower is better.
+static float ScoreRun(KeyChoice first, KeyChoice second, int target) {
+  BoatMotion boat = {BoatX, BoatZ, BoatHeading, BoatSpeed, BoatSwing};
+  int32_t latch = CrashSoundState;
+  int blocked = 0;
+  int total = FirstPartTicks + SecondPartTicks;
+  for (int i = 0; i < total; i++) {
+    const KeyChoice& keys = i < FirstPartTicks ? first : second;
+    blocked += MoveBoat(boat, keys.Throttle, keys.Steering, Heightmap, latch);
+    int probe = ProbeOffset(boat.X, boat.Z, boat.Heading);
+    if (probe >= 0 && CheckpointLayer[probe] == target) {
+      // Through the gate: earlier is better; beyond it, the way on to the next one counts.
+      float after = FieldNext.empty() ? (float)i : FieldAt(FieldNext, boat);
+      return -ReachedBonus + after + BlockedPenalty * blocked;
+    }
+  }
+  return FieldAt(FieldNow, boat) + BlockedPenalty * blocked + (float)boat.Speed;
+}
+
+AutopilotKeys AutopilotDecide() {
+  AutopilotKeys none = {false, false, false, false};
+  if (TickCount < LastSeenTick) AutopilotReset();  // a new race has begun
+  LastSeenTick = TickCount;
+  if (ScreenState != StateRace || TickCount <= KeysLiveAfterTick || FinishCounter > 0)
+    return none;
+  int target = LastCheckpoint + 1;
+  PrepareFields(target);
+  if (FieldNow.empty()) return AutopilotKeys{true, false, false, false};
+
+  static const double throttles[3] = {-0.01, 0.0, 0.01};
+  static const double steerings[3] = {0.0, -0.5, 0.5};
+  KeyChoice best = {Throttle, Steering};
+  float bestScore = FieldUnreachable * 10;
+  bool haveBest = false;
+  for (double throttle : throttles)
+    for (double steering : steerings) {
+      KeyChoice first = {throttle, steering};
+      float score = FieldUnreachable * 10;
+      for (double later : steerings) {
+        float s = ScoreRun(first, KeyChoice{-0.01, later}, target);
+        if (s < score) score = s;
+      }
+      // On a tie the keys already held win, so the boat does not twitch.
+      bool current = throttle == Throttle && steering == Steering;
+      if (!haveBest || score < bestScore || (score == bestScore && current)) {
+        best = first;
+        bestScore = score;
+        haveBest = true;
+      }
+    }
+  return AutopilotKeys{best.Throttle < 0, best.Throttle > 0, best.Steering < 0,
+                       best.Steering > 0};
+}
+
+void ApplyAutopilotKeys(AutopilotKeys& held, const AutopilotKeys& wanted) {
+  // Releases first, so a press of the opposite key is the one that counts.
+  if (held.up && !wanted.up) BoatKeyUp(VK_UP_KEY);
+  if (held.down && !wanted.down) BoatKeyUp(VK_DOWN_KEY);
+  if (held.left && !wanted.left) BoatKeyUp(VK_LEFT_KEY);
+  if (held.right && !wanted.right) BoatKeyUp(VK_RIGHT_KEY);
+  if (!held.up && wanted.up) BoatKeyDown(VK_UP_KEY);
+  if (!held.down && wanted.down) BoatKeyDown(VK_DOWN_KEY);
+  if (!held.left && wanted.left) BoatKeyDown(VK_LEFT_KEY);
+  if (!held.right && wanted.right) BoatKeyDown(VK_RIGHT_KEY);
+  held = wanted;
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "race/boat_physics.h"
+#include "race/race_progress.h"
+#include "race/race_setup.h"
+#include "race/race_simulator.h"
+#include "race/race_state.h"
+#include "race_test_support.h"
+#include "shell/state.h"
+
+// A straight channel along the start row; checkpoint 0 across column 200, 1 across 100.
+static void WriteStraightLevel() {
+  FillGrids(150, 200);
+  for (int r = 4; r <= 24; r++)
+    for (int c = 2; c < GridSize - 2; c++) {
+      SetHeight(r, c, 20);
+      if (c == 200) SetCheckpoint(r, c, 0);
+      if (c == 100) SetCheckpoint(r, c, 1);
+    }
+  WriteLevelFiles("straight", 2);
+}
+
+static const std::vector<CellPoint> WindingPoints = {
+    {14, 318}, {14, 230}, {80, 170}, {150, 230}, {220, 170}, {220, 60}, {120, 40}, {60, 100}};
+
+static void WriteWindingLevel() {
+  BuildCourse(WindingPoints, 9);
+  WriteLevelFiles("winding", (int)WindingPoints.size() - 1);
+}
+
+class RaceSimulator : public ::testing::Test {
+ protected:
+  TempDataDir Dir;
+  SoundRecorder Sounds;
+};
+
+TEST_F(RaceSimulator, ScriptedRunFinishesAtTheTickWorkedOutByHand) {
+  WriteStraightLevel();
+  RaceSimOptions options;
+  options.Script = {{81, VK_UP_KEY, true}};
+  RaceSimResult r = SimulateRace("straight", options);
+  // Up from tick 81: after k substeps the boat has gone 0.005 k (k + 1) units, so the probe
+  // (column 312 - X / 4) reaches column 200 after 288 substeps and column 100 after 403;
+  // substep k runs in the frame after tick 80 + k.
+  ASSERT_TRUE(r.Finished);
+  EXPECT_EQ(r.CheckpointTicks, (std::vector<int>{368, 483}));
+  EXPECT_EQ(r.FinishTick, 483);
+  EXPECT_EQ(r.EndTickCount, 563);
+  EXPECT_EQ(r.RaceTicks, 403);
+  EXPECT_NEAR(r.RaceSeconds, 32.24, 1e-9);
+  EXPECT_EQ(r.StoredSeconds, 32);
+  EXPECT_EQ(r.Crashes, 0);
+  EXPECT_TRUE(LeaveLoop);
+  EXPECT_EQ(FinishCounter, 81);
+}
+
+TEST_F(RaceSimulator, EarlyKeysAreDeadAndEscapeAbandons) {
+  WriteStraightLevel();
+  RaceSimOptions options;
+  options.Script = {{40, VK_UP_KEY, true}, {300, VK_ESCAPE_KEY, true}};
+  RaceSimResult r = SimulateRace("straight", options);
+  EXPECT_FALSE(r.Finished);
+  EXPECT_EQ(r.EndTickCount, 300);
+  EXPECT_EQ(BoatX, 32.0);  // the press came before tick 81
+  EXPECT_EQ(FinishCounter, 0);
+}
+
+TEST_F(RaceSimulator, GivesUpAtTheTickLimit) {
+  WriteStraightLevel();
+  RaceSimOptions options;
+  options.TickLimit = 700;
+  RaceSimResult r = SimulateRace("straight", options);  // nobody presses a key
+  EXPECT_FALSE(r.Finished);
+  EXPECT_EQ(r.EndTickCount, 700);
+  EXPECT_TRUE(r.CheckpointTicks.empty());
+}
+
+// Everything up to the finish must match; after it the per-frame braking differs.
+static void ExpectSameRace(const RaceSimResult& a, const RaceSimResult& b, int frames) {
+  SCOPED_TRACE(testing::Message() << frames << " frames per tick");
+  ASSERT_TRUE(b.Finished);
+  EXPECT_EQ(a.FinishTick, b.FinishTick);
+  EXPECT_EQ(a.RaceTicks, b.RaceTicks);
+  EXPECT_EQ(a.StoredSeconds, b.StoredSeconds);
+  EXPECT_EQ(a.CheckpointTicks, b.CheckpointTicks);
+  EXPECT_EQ(a.Crashes, b.Crashes);
+  ASSERT_EQ(a.Trajectory.size(), b.Trajectory.size());
+  for (size_t i = 0; i < a.Trajectory.size() && a.Trajectory[i].Tick < a.FinishTick; i++) {
+    EXPECT_EQ(a.Trajectory[i].X, b.Trajectory[i].X) << "tick " << a.Trajectory[i].Tick;
+    EXPECT_EQ(a.Trajectory[i].Z, b.Trajectory[i].Z);
+    EXPECT_EQ(a.Trajectory[i].Heading, b.Trajectory[i].Heading);
+    EXPECT_EQ(a.Trajectory[i].Speed, b.Trajectory[i].Speed);
+  }
+}
+
+TEST_F(RaceSimulator, ScriptedRaceDoesNotDependOnTheFrameRate) {
+  WriteStraightLevel();
+  RaceSimOptions options;
+  options.RecordTrajectory = true;
+  options.Script = {{81, VK_UP_KEY, true},     {120, VK_LEFT_KEY, true},
+                    {140, VK_LEFT_KEY, false}, {141, VK_RIGHT_KEY, true},
+                    {175, VK_RIGHT_KEY, false}, {200, VK_UP_KEY, false},
+                    {230, VK_DOWN_KEY, true},  {240, VK_DOWN_KEY, false},
+                    {241, VK_UP_KEY, true},    {260, VK_RIGHT_KEY, true},
+                    {262, VK_RIGHT_KEY, false}};
+  options.FramesPerTick = 1;
+  RaceSimResult one = SimulateRace("straight", options);
+  ASSERT_TRUE(one.Finished);
+  for (int frames : {3, 10}) {
+    options.FramesPerTick = frames;
+    ExpectSameRace(one, SimulateRace("straight", options), frames);
+  }
+}
+
+TEST_F(RaceSimulator, AutopilotFinishesAWindingCourse) {
+  WriteWindingLevel();
+  RaceSimOptions options;
+  options.UseAutopilot = true;
+  options.TickLimit = 6000;
+  options.RecordTrajectory = true;
+  RaceSimResult r = SimulateRace("winding", options);
+  ASSERT_TRUE(r.Finished) << "checkpoints passed: " << r.CheckpointTicks.size();
+  ASSERT_EQ(r.CheckpointTicks.size(), WindingPoints.size() - 1);
+  for (size_t i = 1; i < r.CheckpointTicks.size(); i++)
+    EXPECT_GE(r.CheckpointTicks[i], r.CheckpointTicks[i - 1]);
+  EXPECT_GT(r.RaceTicks, 0);
+  // The course is about 660 cells long; a boat at top speed covers 1.25 cells a tick.
+  EXPECT_LT(r.RaceTicks, 1500) << "crashes " << r.Crashes;
+  RecordProperty("AutopilotRaceTicks", r.RaceTicks);
+  RecordProperty("AutopilotCrashes", r.Crashes);
+  for (int frames : {3, 10}) {
+    options.FramesPerTick = frames;
+    ExpectSameRace(r, SimulateRace("winding", options), frames);
+  }
+}
+
+TEST_F(RaceSimulator, AutopilotStepByStepInTheGamesOwnLoop) {
+  WriteWindingLevel();
+  RaceSimOptions options;
+  options.UseAutopilot = true;
+  RaceSimResult whole = SimulateRace("winding", options);
+  // The same race, with the loop written out as a game test would: the autopilot only
+  // presses keys through the handlers.
+  ScreenState = StateRace;
+  LastCheckpoint = -1;
+  LoadLevel("winding");
+  LeaveLoop = false;
+  AutopilotKeys held = {false, false, false, false};
+  PhysicsStep();
+  int finishTick = 0;
+  while (!LeaveLoop && TickCount < 6000) {
+    TickCount++;
+    RaceTick();
+    if (LeaveLoop) break;
+    ApplyAutopilotKeys(held, AutopilotDecide());
+    PhysicsStep();
+    if (FinishCounter > 0 && finishTick == 0) finishTick = TickCount;
+  }
+  EXPECT_EQ(finishTick, whole.FinishTick);
+  EXPECT_EQ(TickCount, whole.EndTickCount);
+}
