@@ -31,7 +31,7 @@ void IntroTick() {
   }
 }
 
-void IntroFrame() {
+void IntroDraw() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   DrawBoat((float)(BoatZ - IntroSide), 0, (float)(BoatX - IntroDistance));
@@ -61,5 +61,9 @@ void IntroFrame() {
 
   glDisable(GL_BLEND);
   glEnable(GL_DEPTH_TEST);
+}
+
+void IntroFrame() {
+  IntroDraw();
   SwapGameBuffers();
 }

@@ -108,12 +108,8 @@ void TForm6::FormShow() {
 
 void TForm6::Edit1KeyPress(char& key) {
   if (key != '\r') {
-    // Refuse what the level file cannot store; control keys (Backspace) pass.
-    unsigned char c = (unsigned char)key;
-    if (c >= 0x20 && c < 0x80) {
-      std::string stored;
-      if (!StorableNameText(std::string(1, key), stored)) key = 0;
-    }
+    // Refuse what the level file cannot store; Backspace passes.
+    if (key != '\b' && !StorableNameByte((unsigned char)key)) key = 0;
     return;
   }
   key = 0;

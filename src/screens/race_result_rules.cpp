@@ -46,15 +46,17 @@ int MergeBestTime(const int listTimes[ListSlots], const std::string listNames[Li
   return count;
 }
 
+bool StorableNameByte(unsigned char c) {
+  // A character whose scrambled form is a line end or the end-of-file byte would cut the
+  // level file for every later reader.
+  return c >= 0x20 && c != 0x7F && StorableInLevelFile(c);
+}
+
 bool StorableNameText(const std::string& utf8, std::string& stored) {
   std::string text;
   if (!Utf8ToCp1252(utf8, text)) return false;
   for (unsigned char c : text)
-    if (c < 0x20 || c == 0x7F) return false;
-  // A character whose scrambled form is a line end or the end-of-file byte would cut the
-  // level file for every later reader.
-  for (char c : ScrambleLine(text))
-    if (c == '\r' || c == '\x1A') return false;
+    if (!StorableNameByte(c)) return false;
   stored = text;
   return true;
 }

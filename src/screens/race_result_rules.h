@@ -31,5 +31,8 @@ int MergeBestTime(const int listTimes[ListSlots], const std::string listNames[Li
 // `stored` unchanged, when it holds a character the name box refuses: one the code page
 // lacks, a control character, or one whose scrambled form would end the line or the file.
 bool StorableNameText(const std::string& utf8, std::string& stored);
+// One typed character as the edit box hands it over (a Windows-1252 byte): false for a
+// control character or one whose scrambled form would end the line or the file.
+bool StorableNameByte(unsigned char c);
 // The typed name as the level file stores it: refused characters left out, at most 255.
 std::string StorableName(const std::string& typedUtf8);

@@ -15,7 +15,7 @@ TEST(RaceResultRules, SentenceAndTargetDecision) {
     bool beats;
     const char* sentence;
   } cases[] = {
-      {0, 1, 80, false, " You`re to slow. Try again."},
+      {0, 0, 80, false, " You`re to slow. Try again."},
       {-5, 0, 80, false, " You`re to slow. Try again."},
       {1000, 1, 80, false, "1:20 min You`re to slow. Try again."},  // equal is not enough
       {1000, 1, 81, true, "1:20 min Congratulation you may play the next level!"},
@@ -234,7 +234,8 @@ TEST_F(RaceResultScreen, KeyPressRefusesUnstorableCharacters) {
   struct Case {
     char key;
     char after;
-  } cases[] = {{'a', 'a'}, {'\x05', 0}, {'\x12', 0}, {'\b', '\b'}};
+  } cases[] = {{'a', 'a'},       {' ', ' '},       {'\xe9', '\xe9'}, {'\x80', '\x80'},
+               {'\x05', 0},       {'\x12', 0},       {'\t', 0},         {'\b', '\b'}};
   for (const Case& c : cases) {
     char key = c.key;
     Form6->Edit1KeyPress(key);
