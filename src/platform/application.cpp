@@ -92,6 +92,24 @@ void TApplication::PostMouseDown(int x, int y, TMouseButton button) {
   Posted.push_back(up);
 }
 
+void TApplication::PostMousePress(int x, int y, TMouseButton button) {
+  TInputEvent e;
+  e.Type = TInputEvent::MouseDown;
+  e.X = x;
+  e.Y = y;
+  e.Button = button;
+  Posted.push_back(e);
+}
+
+void TApplication::PostMouseRelease(int x, int y, TMouseButton button) {
+  TInputEvent e;
+  e.Type = TInputEvent::MouseUp;
+  e.X = x;
+  e.Y = y;
+  e.Button = button;
+  Posted.push_back(e);
+}
+
 void TApplication::PostMouseMove(int x, int y) {
   TInputEvent e;
   e.Type = TInputEvent::MouseMove;

@@ -33,8 +33,12 @@ class TApplication {
   void PostKeyDown(int key);
   void PostKeyUp(int key);
   void PostText(const std::string& utf8);
+  // A whole click: the pointer moves there, presses and lets go.
   void PostMouseDown(int x, int y, TMouseButton button = TMouseButton::Left);
   void PostMouseMove(int x, int y);
+  // The press and the release alone, for drags.
+  void PostMousePress(int x, int y, TMouseButton button = TMouseButton::Left);
+  void PostMouseRelease(int x, int y, TMouseButton button = TMouseButton::Left);
 
   // Set when the window system asked the game window to close (close button, Alt+F4,
   // the session ending); the spine then ends the game in order.

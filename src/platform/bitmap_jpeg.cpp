@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "platform/bitmap.h"
 #include "shell/errors.h"
@@ -36,7 +37,11 @@ void JpegFatal(j_common_ptr info) {
   longjmp(trap->Return, 1);
 }
 
-void JpegWarning(j_common_ptr, int) {}  // corrupt-data warnings: keep what decodes
+// A file cut short is broken (its lower part would be grey); other corrupt-data warnings
+// keep what decodes.
+void JpegWarning(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) JpegFatal(info);
+}
 
 }  // namespace
 
