@@ -17,6 +17,7 @@ static const int FirstPartTicks = 6;    // the keys being chosen now
 static const int SecondPartTicks = 18;  // then a steered run under throttle
 static const float BlockedPenalty = 0.3f;
 static const float ReachedBonus = 1e6f;
+static const double ReverseUsefulSpeed = 1.5;
 
 static std::vector<float> FieldNow;   // toward the next checkpoint
 static std::vector<float> FieldNext;  // toward the one after it
@@ -88,6 +89,9 @@ AutopilotKeys AutopilotDecide() {
   bool haveBest = false;
   for (double throttle : throttles)
     for (double steering : steerings) {
+      // Down barely brakes at speed and takes the throttle part out of the turn: it only
+      // helps to back away from a bank.
+      if (throttle > 0 && BoatSpeed < -ReverseUsefulSpeed) continue;
       KeyChoice first = {throttle, steering};
       float score = FieldUnreachable * 10;
       for (double later : steerings) {

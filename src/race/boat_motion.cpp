@@ -17,18 +17,20 @@ int MoveBoat(BoatMotion& boat, double throttle, double steering, const uint8_t* 
   if (boat.Swing != 0) boat.Swing = boat.Swing * 0.89;
   boat.Swing = boat.Swing - steering * boat.Speed / 2 - steering * throttle * 100;
 
+  // Both moves and their probes use the heading the substep began with.
   double theta = boat.Heading / 2 * M_PI / 90;
-  boat.Z = boat.Z + std::sin(theta) * boat.Speed;
-  if (ProbeHeight(heightmap, boat.X, boat.Z, boat.Heading) > BlockedMoveHeight) {
-    boat.Z = boat.Z - std::sin(theta) * boat.Speed;
+  double cosTheta = std::cos(theta), sinTheta = std::sin(theta);
+  boat.Z = boat.Z + sinTheta * boat.Speed;
+  if (ProbeHeightAt(heightmap, boat.X, boat.Z, cosTheta, sinTheta) > BlockedMoveHeight) {
+    boat.Z = boat.Z - sinTheta * boat.Speed;
     boat.Speed = boat.Speed * 0.9;
     ApplyCrashLatch(crashState, throttle);
     blocked++;
   }
 
-  boat.X = boat.X - std::cos(theta) * boat.Speed;
-  if (ProbeHeight(heightmap, boat.X, boat.Z, boat.Heading) > BlockedMoveHeight) {
-    boat.X = boat.X + std::cos(theta) * boat.Speed;
+  boat.X = boat.X - cosTheta * boat.Speed;
+  if (ProbeHeightAt(heightmap, boat.X, boat.Z, cosTheta, sinTheta) > BlockedMoveHeight) {
+    boat.X = boat.X + cosTheta * boat.Speed;
     boat.Speed = boat.Speed * 0.9;
     ApplyCrashLatch(crashState, throttle);
     blocked++;

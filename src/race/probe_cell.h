@@ -10,6 +10,10 @@ inline constexpr int OutsideHeight = 255;
 // The offset (row * 320 + column) of the probe cell for a boat at x, z with the heading in
 // degrees, or -1 when the cell lies outside rows and columns 0..319.
 int ProbeOffset(double x, double z, double heading);
+// The same with cos and sin of the heading already worked out (as heading / 2 * pi / 90).
+int ProbeOffsetAt(double x, double z, double cosTheta, double sinTheta);
+int ProbeHeightAt(const uint8_t* heightmap, double x, double z, double cosTheta,
+                  double sinTheta);
 // The probe cell of the shared boat state.
 int ProbeCell();
 // Height under the probe; OutsideHeight outside the grid.
