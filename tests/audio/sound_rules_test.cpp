@@ -108,13 +108,14 @@ TEST_F(SoundRules, EventChannelKeepsItsVolumeUntilItsNextSound) {
   EXPECT_EQ(PeakSince(next), 0);
 }
 
+// Channel 41 does not follow the slider, so its level shows what PlayEffect sets.
 TEST_F(SoundRules, EffectLevelFollowsEffectsVolume) {
-  PlayEffect(EngineChannel, EngineSample2);
+  PlayEffect(EventChannel, EngineSample2);
   WaitAudio(600);
   long a = RecordedFrames(Out);
   double full = RmsBetween(a - FramesOf(400), a - FramesOf(100));
   SetEffectsVolume(64);
-  PlayEffect(EngineChannel, EngineSample2);
+  PlayEffect(EventChannel, EngineSample2);
   WaitAudio(600);
   long b = RecordedFrames(Out);
   double quarter = RmsBetween(b - FramesOf(400), b - FramesOf(100));

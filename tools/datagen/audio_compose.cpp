@@ -70,9 +70,12 @@ static Motif MakeMotif(SynthRandom& rng, double density, int low, int high) {
   return m;
 }
 
+// Each instrument's default volume is its level in the mix: the volume column of every
+// note is scaled by it (the column replaces the default, so the writer applies it).
 struct PatternWriter {
   XmPattern Pattern;
-  PatternWriter() {
+  const std::vector<XmInstrument>& Instruments;
+  explicit PatternWriter(const std::vector<XmInstrument>& instruments) : Instruments(instruments) {
     Pattern.Rows = RowsPerPattern;
     Pattern.Cells.resize(RowsPerPattern * ChannelCount);
   }
@@ -83,7 +86,8 @@ struct PatternWriter {
     XmCell& c = At(row, channel);
     c.Note = uint8_t(std::clamp(midi - 11, 1, 96));  // XM C-4 (49) is MIDI 60
     c.Instrument = uint8_t(instrument);
-    c.Volume = uint8_t(0x10 + std::clamp(volume, 0, 64));
+    int level = volume * Instruments[instrument - 1].Volume / 52;
+    c.Volume = uint8_t(0x10 + std::clamp(level, 0, 64));
   }
   // A release past the pattern's end falls on its last row, so no note rings on into the
   // next section.
@@ -95,6 +99,7 @@ struct PatternWriter {
 
 struct SongContext {
   const SongStyle& Style;
+  const std::vector<XmInstrument>& Instruments;
   int LeadTonic;
   bool LeadSustains;  // looped lead: its notes need note-offs
   Motif A, B;
@@ -118,7 +123,7 @@ static void WriteMotif(PatternWriter& w, const SongContext& c, const Motif& m, i
     }
     int row = (firstBar + bar) * StepsPerBar + n.Step % StepsPerBar;
     int midi = DegreeNote(c.Style, c.LeadTonic, degree);
-    int volume = n.Step % 4 == 0 ? 50 : 40;
+    int volume = n.Step % 4 == 0 ? 62 : 50;
     w.Note(row, ChLead, midi, InLead, volume);
     if (c.LeadSustains) w.Off(row + n.Length, ChLead);
     if (echo) {
@@ -173,7 +178,7 @@ static void WritePad(PatternWriter& w, const SongContext& c, int bar, int global
     }
     used.push_back(best);
     voices[v] = best;
-    w.Note(bar * StepsPerBar, ChPad1 + v, best, InPad, 40);
+    w.Note(bar * StepsPerBar, ChPad1 + v, best, InPad, 48);
   }
 }
 
@@ -235,7 +240,7 @@ static void WriteDrums(PatternWriter& w, const SongContext& c, Section section, 
 }
 
 static XmPattern WriteSection(const SongContext& c, Section section, int order, int pad[3]) {
-  PatternWriter w;
+  PatternWriter w(c.Instruments);
   SynthRandom rng(c.Style.Seed ^ (uint32_t(order + 1) * 0x9e3779b9u));
   int firstGlobalBar = order * BarsPerPattern;
   switch (section) {
@@ -289,7 +294,7 @@ XmModule ComposeSong(const SongStyle& style) {
                    MakeHat(style.Seed + 3)};
   m.Instruments[1].Volume = m.Instruments[1].Volume * 3 / 4;
 
-  SongContext c{style, style.Root <= 60 ? style.Root : style.Root - 12,
+  SongContext c{style, m.Instruments, style.Root <= 60 ? style.Root : style.Root - 12,
                 style.Lead != LeadTimbre::Pluck && style.Lead != LeadTimbre::Bell, {}, {}};
   SynthRandom rng(style.Seed);
   c.A = MakeMotif(rng, 0.8, 0, 9);

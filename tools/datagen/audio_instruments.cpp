@@ -39,7 +39,7 @@ static Wave ToneLoopWave(int baseHz, const std::vector<Partial>& partials, uint3
     for (int i = 0; i < ToneLoop; i++) w[i] += p.Amplitude * std::sin(step * i + phase);
   }
   RemoveDc(w);
-  Normalize(w, 0.8);
+  Normalize(w, 0.95);
   StartAtZeroCrossing(w);
   return w;
 }
@@ -62,7 +62,7 @@ static Wave PluckedString(int period, double seconds, double damping, uint32_t s
     line[a] = damping * 0.5 * (line[a] + line[b]);
   }
   RemoveDc(w);
-  Normalize(w, 0.8);
+  Normalize(w, 0.95);
   FadeEdges(w, 0.0, 0.05, InstrumentRate);
   return w;
 }
@@ -103,7 +103,7 @@ XmInstrument MakeLead(LeadTimbre timbre, uint32_t seed) {
         double mod = 2.0 * std::exp(-t * 4.0) * std::sin(2.0 * SynthPi * baseHz * 3.5 * t);
         w[i] = std::exp(-t * 2.5) * std::sin(2.0 * SynthPi * baseHz * t + mod);
       }
-      Normalize(w, 0.8);
+      Normalize(w, 0.95);
       FadeEdges(w, 0.001, 0.1, InstrumentRate);
       in.Data = ToPcm16(w);
       Tune(in, 60, baseHz);
@@ -113,7 +113,7 @@ XmInstrument MakeLead(LeadTimbre timbre, uint32_t seed) {
   }
   LoopWhole(in, ToneLoopWave(baseHz, partials, seed));
   Tune(in, 60, baseHz);
-  in.Volume = 44;
+  in.Volume = 52;
   in.VolumeEnvelope.Points = {{0, 0}, {2, 64}, {12, 44}, {40, 36}};
   in.VolumeEnvelope.Sustain = 3;
   in.Fadeout = 2048;
@@ -164,7 +164,7 @@ XmInstrument MakePad(PadTimbre timbre) {
   }
   LoopWhole(in, ToneLoopWave(baseHz, partials, 0x9ad0u));
   Tune(in, 60, baseHz);
-  in.Volume = 30;
+  in.Volume = 22;
   in.VolumeEnvelope.Points = {{0, 0}, {30, 64}, {60, 54}};
   in.VolumeEnvelope.Sustain = 2;
   in.Fadeout = 600;
@@ -207,7 +207,7 @@ XmInstrument MakeSnare(uint32_t seed) {
   FadeEdges(w, 0.0, 0.02, InstrumentRate);
   in.Data = ToPcm16(w);
   Tune(in, 60, MidiHz(60));
-  in.Volume = 50;
+  in.Volume = 60;
   return in;
 }
 
@@ -220,10 +220,10 @@ XmInstrument MakeHat(uint32_t seed) {
   HighPass(w, 6000.0, InstrumentRate);
   HighPass(w, 6000.0, InstrumentRate);
   for (size_t i = 0; i < w.size(); i++) w[i] *= std::exp(-double(i) / InstrumentRate * 45.0);
-  Normalize(w, 0.8);
+  Normalize(w, 0.95);
   FadeEdges(w, 0.0, 0.01, InstrumentRate);
   in.Data = ToPcm16(w);
   Tune(in, 60, MidiHz(60));
-  in.Volume = 30;
+  in.Volume = 40;
   return in;
 }
