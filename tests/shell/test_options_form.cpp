@@ -241,7 +241,7 @@ TEST_F(OptionsScreen, EscapeKeepsTheNewVolumesForTheRunAndTheOldFile) {
 
 TEST_F(OptionsScreen, OtherKeysDoNotLeave) {
   auto form = Open(Config("2", "100", "100", "100", "0"));
-  for (int k : {VK_RETURN, VK_LEFT, VK_UP, 'A'}) {
+  for (int k : {VK_RETURN, VK_LEFT, VK_UP, (int)'A'}) {
     int key = k;
     form->FormKeyDown(key);
     EXPECT_EQ(ScreenState, StateOptions) << k;
