@@ -127,12 +127,7 @@ void PaintBoat(Canvas& canvas, const SceneLook& look) {
   std::vector<Point> screen{{x - 20, y - 5}, {x - 13, y - 14}, {x + 13, y - 14}, {x + 20, y - 5}};
   std::vector<Point> stripe{{x - 33, y + 2}, {x + 33, y + 2}, {x + 32, y + 5}, {x - 32, y + 5}};
   std::vector<Point> motor{{x - 7, y + 8}, {x + 7, y + 8}, {x + 6, y + 17}, {x - 6, y + 17}};
-  auto fill = [&](const std::vector<Point>& pts, Rgb c) {
-    Mask mask = PolygonMask(canvas.width, canvas.height, pts);
-    for (size_t i = 0; i < mask.values.size(); ++i)
-      if (mask.values[i] > 0)
-        canvas.Blend(int(i % canvas.width), int(i / canvas.width), c, mask.values[i]);
-  };
+  auto fill = [&](const std::vector<Point>& pts, Rgb c) { FillPolygon(canvas, pts, c); };
   GlowDisc(canvas, {x, y + 16}, 12, {0.7f, 0.8f, 0.9f}, 0.35f);
   fill(hull, {0.05f, 0.06f, 0.09f});
   fill(deck, {0.80f, 0.82f, 0.86f});

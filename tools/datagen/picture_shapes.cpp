@@ -71,6 +71,18 @@ Mask PolygonMask(int width, int height, const std::vector<Point>& points) {
   return mask;
 }
 
+void FillPolygon(Canvas& canvas, const std::vector<Point>& points, Rgb colour, float alpha) {
+  Box box = Bounds(points, canvas.width, canvas.height, 1);
+  for (int y = box.y0; y <= box.y1; ++y)
+    for (int x = box.x0; x <= box.x1; ++x) {
+      int hits = 0;
+      for (int sy = 0; sy < 4; ++sy)
+        for (int sx = 0; sx < 4; ++sx)
+          hits += InsidePolygon(points, x + (sx + 0.5f) / 4, y + (sy + 0.5f) / 4);
+      if (hits) canvas.Blend(x, y, colour, alpha * hits / 16.0f);
+    }
+}
+
 Mask PolygonMaskHard(int width, int height, const std::vector<Point>& points) {
   Mask mask(width, height);
   Box box = Bounds(points, width, height, 1);

@@ -15,6 +15,8 @@ Mask RoundedRectMask(int width, int height, float x0, float y0, float x1, float 
 Mask PolygonMask(int width, int height, const std::vector<Point>& points);
 // Hard-edged polygon (no anti-aliasing): for art on a keyed background.
 Mask PolygonMaskHard(int width, int height, const std::vector<Point>& points);
+// Blends a closed polygon straight onto the canvas, anti-aliased.
+void FillPolygon(Canvas& canvas, const std::vector<Point>& points, Rgb colour, float alpha = 1.0f);
 void FillRect(Canvas& canvas, int x0, int y0, int x1, int y1, Rgb colour, float alpha = 1.0f);
 // A line of the given width with round ends, blended.
 void DrawLine(Canvas& canvas, Point a, Point b, float width, Rgb colour, float alpha = 1.0f);

@@ -30,6 +30,27 @@ void DrawContours(Canvas& canvas, PixelRect r) {
     }
 }
 
+// A chequered finish flag on a pole, waving; `side` -1 flies it to the left.
+void DrawFinishFlag(Canvas& canvas, Point pole, int side) {
+  const int columns = 8, rows = 5;
+  const float cell = 11;
+  auto corner = [&](int i, int j) {
+    float u = float(i) / columns;
+    float wave = std::sin(u * 3.14159f * 1.6f) * 6 * u;
+    return Point{pole.x + side * i * cell, pole.y + j * cell + wave + u * 4};
+  };
+  for (int i = 0; i < columns; ++i)
+    for (int j = 0; j < rows; ++j) {
+      bool light = (i + j) % 2 == 0;
+      float shade = 0.75f + 0.25f * std::cos(i * 0.9f);
+      Rgb colour = light ? Scale({0.95f, 0.96f, 1.0f}, shade) : Rgb{0.04f, 0.05f, 0.07f};
+      FillPolygon(canvas, {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1), corner(i, j + 1)},
+                  colour);
+    }
+  DrawLine(canvas, {pole.x, pole.y - 6}, {pole.x, pole.y + 84}, 3, {0.75f, 0.78f, 0.82f});
+  GlowDisc(canvas, {pole.x, pole.y - 7}, 3, {1.0f, 0.6f, 0.2f}, 0.9f);
+}
+
 }  // namespace
 
 Canvas MakeLevelMapBackground() {
@@ -83,6 +104,8 @@ Canvas MakeResultBackground() {
   PaintGlow(canvas, title.mask, at, 14, {1.0f, 0.45f, 0.12f}, 0.4f);
   DrawChromeText(canvas, title, at, 3);
   DrawRule(canvas, 200, 600, 112);
+  DrawFinishFlag(canvas, {150, 34}, -1);
+  DrawFinishFlag(canvas, {650, 34}, 1);
   // Result sentence, name entry and the best-times columns sit on this panel.
   DrawPanel(canvas, {104, 124, 744, 318}, 0.82f);
   DrawButton(canvas, {638, 519, 799, 599}, "Back", 26);

@@ -63,14 +63,14 @@ Canvas MakeWinterLand() {
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       float u = x / float(size), v = y / float(size);
-      float drifts = TileFbm(u * 4, v * 4, 4, 5, 201);
+      float drifts = TileFbm(u * 8, v * 8, 8, 4, 201);
       float crust = TileFbm(u * 32, v * 32, 32, 3, 203);
-      Rgb snow{0.96f, 0.97f, 1.0f}, shade{0.80f, 0.86f, 0.95f};
-      Rgb c = Mix(shade, snow, Smoothstep(0.25f, 0.7f, drifts));
+      Rgb snow{0.96f, 0.97f, 1.0f}, shade{0.85f, 0.89f, 0.97f};
+      Rgb c = Mix(shade, snow, Smoothstep(0.2f, 0.8f, drifts));
       c = Scale(c, 0.95f + 0.07f * crust);
       // A faint blue glaze of ice in the hollows.
-      float ice = Smoothstep(0.6f, 0.75f, TileFbm(u * 4, v * 4, 4, 4, 207));
-      c = Mix(c, Rgb{0.72f, 0.83f, 0.93f}, ice * 0.45f);
+      float ice = Smoothstep(0.6f, 0.75f, TileFbm(u * 8, v * 8, 8, 3, 207));
+      c = Mix(c, Rgb{0.76f, 0.85f, 0.94f}, ice * 0.35f);
       canvas.At(x, y) = c;
     }
   PictureRng rng(211);
@@ -97,10 +97,10 @@ Canvas MakeWater() {
       float n = TileFbm(u * 2 + wx * 2, v * 2 + wy * 2, 8, 4, 307);
       float ridge = 1 - std::fabs(2 * n - 1);
       float crest = std::pow(ridge, 6.0f);
-      float depth = TileFbm(u, v, 4, 4, 311);
-      Rgb deep{0.06f, 0.20f, 0.32f}, shallow{0.14f, 0.34f, 0.44f};
+      float depth = TileFbm(u * 2, v * 2, 8, 3, 311);
+      Rgb deep{0.08f, 0.23f, 0.35f}, shallow{0.12f, 0.31f, 0.42f};
       Rgb c = Mix(deep, shallow, depth);
-      c = Add(c, Scale({0.55f, 0.72f, 0.82f}, crest * 0.75f));
+      c = Add(c, Scale({0.50f, 0.66f, 0.76f}, crest * 0.65f));
       canvas.At(x, y) = c;
     }
   return canvas;
