@@ -10,6 +10,10 @@
 #include <set>
 
 #include "../../tools/datagen/audio_data.h"
+#include "../../tools/datagen/audio_instruments.h"
+#include "../../tools/datagen/audio_synth.h"
+#include "../../tools/datagen/audio_xm.h"
+#include "audio/soundlib.h"
 #include "audio_test_support.h"
 
 static const char* const SampleNames[] = {"thunder.wav", "click.wav", "vontelstart.wav", "vontel1.wav",
@@ -200,5 +204,63 @@ TEST(DatagenAudio, UnwritableDirectoryIsAnErrorNamingTheFile) {
     FAIL() << "no error";
   } catch (const std::exception& e) {
     EXPECT_NE(std::string(e.what()).find("/nonexistent/dir/thunder.wav"), std::string::npos) << e.what();
+  }
+}
+
+// Each instrument's XM note sounds at the pitch of the same MIDI note: one note of a tiny
+// module, played by the mixer and recorded, its period found by autocorrelation near the
+// expected one.
+TEST(DatagenAudio, InstrumentsPlayInTune) {
+  struct Case {
+    const char* Name;
+    XmInstrument Instrument;
+    int Midi;
+  };
+  const Case cases[] = {{"square lead", MakeLead(LeadTimbre::Square, 1), 69},
+                        {"organ", MakeLead(LeadTimbre::Organ, 1), 60},
+                        {"plucked string", MakeLead(LeadTimbre::Pluck, 1), 64},
+                        {"bell", MakeLead(LeadTimbre::Bell, 1), 72},
+                        {"round bass", MakeBass(BassTimbre::Round), 40},
+                        {"string pad", MakePad(PadTimbre::Strings), 57}};
+  std::string out = UseDiskAudio("tune");
+  std::string dir = MakeTempDir("tune");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    XmModule m;
+    m.Channels = 2;
+    m.Orders = {0};
+    XmPattern p;
+    p.Rows = 64;
+    p.Cells.resize(p.Rows * m.Channels);
+    p.Cells[0].Note = uint8_t(c.Midi - 11);
+    p.Cells[0].Instrument = 1;
+    m.Patterns = {p};
+    m.Instruments = {c.Instrument};
+    std::string file = dir + "/tune.xm";
+    WriteBinaryFile(file, EncodeXm(m));
+    ASSERT_TRUE(FSOUND_Init(44100, 42, 0));
+    FMUSIC_MODULE* song = FMUSIC_LoadSong(file.c_str());
+    ASSERT_NE(song, nullptr);
+    FMUSIC_PlaySong(song);
+    WaitAudio(700);
+    FMUSIC_FreeSong(song);
+    FSOUND_Close();
+    std::vector<int16_t> rec = RecordedSamples(out, FramesOf(150), FramesOf(550));
+    std::vector<double> left;
+    for (size_t i = 0; i < rec.size(); i += 2) left.push_back(rec[i]);
+    ASSERT_GT(left.size(), 8000u);
+    double hz = 440.0 * std::pow(2.0, (c.Midi - 69) / 12.0);
+    double period = RecordRate / hz;
+    int bestLag = 0;
+    double best = -1e300;
+    for (int lag = int(period * 0.75); lag <= int(period * 1.35); lag++) {
+      double sum = 0;
+      for (size_t i = 0; i + lag < 8000; i++) sum += left[i] * left[i + lag];
+      if (sum > best) {
+        best = sum;
+        bestLag = lag;
+      }
+    }
+    EXPECT_NEAR(RecordRate / double(bestLag), hz, hz * 0.02);
   }
 }
