@@ -48,12 +48,14 @@ static void ReleaseTitleDecoder() {
 
 // FFmpeg needs no codebook file, so the plugin alone decides whether the warning appears.
 void LoadTitleDecoder() {
+  static bool releaseAtExit = false;
+  ReleaseTitleDecoder();  // a second call starts afresh instead of leaking the first
   std::string dir = TitleDecoderDirectory();
   std::string path = dir + TitleDecoderFile;
   if (FileExists(path)) {
     DecoderLibrary = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     DecoderLoaded = DecoderLibrary != nullptr;
-    if (DecoderLoaded) std::atexit(ReleaseTitleDecoder);
+    if (DecoderLoaded && !releaseAtExit) releaseAtExit = std::atexit(ReleaseTitleDecoder) == 0;
     return;
   }
   std::string shownDir = dir.substr(0, dir.size() - 1);
