@@ -7,6 +7,7 @@
 #include "screens/game_random.h"
 #include "screens/level_map_form.h"
 #include "screens/menu_rules.h"
+#include "screens/race_result_form.h"
 #include "shell/config.h"
 #include "shell/form1.h"
 #include "shell/options_form.h"
@@ -76,6 +77,13 @@ void LoadMenuResources() {
 }
 
 void FreeMenuResources() {
+  // No form may keep pointing at a picture that is gone.
+  if (Form3) {
+    Form3->Image1->SetPicture(nullptr);
+    Form3->Image3->SetPicture(nullptr);
+    Form3->Image4->SetPicture(nullptr);
+  }
+  if (Form6) Form6->Image1->SetPicture(nullptr);
   for (const TMenuPicture& p : MenuPictures) {
     delete *p.Slot;
     *p.Slot = nullptr;
