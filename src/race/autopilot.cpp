@@ -2,6 +2,7 @@
 // while, followed by a steered run under throttle, on a copy of the boat with the race's
 // own motion code, and keeps the keys whose run brings the probe furthest along the course
 // field toward the next checkpoint (or through it). It sees only the grids and the boat.
+#include <cmath>
 #include <vector>
 
 #include "race/boat_motion.h"
@@ -19,16 +20,29 @@ static const float BlockedPenalty = 0.3f;
 static const float ReachedBonus = 1e6f;
 static const double ReverseUsefulSpeed = 1.5;
 
+// Stuck detection: when the probe has not come closer to the checkpoint for a while, the
+// autopilot turns the boat on the spot toward the way on, as a player would.
+static const int StuckTicks = 50;
+static const int RecoveryTicksMax = 400;
+static const double RecoveredWithin = 12.0;  // degrees
+static const int LookAroundCells = 12;
+
 static std::vector<float> FieldNow;   // toward the next checkpoint
 static std::vector<float> FieldNext;  // toward the one after it
 static int FieldTarget = -100;
 static int LastSeenTick = -1;
+static float BestProgress = FieldUnreachable;
+static int TicksWithoutProgress = 0;
+static int RecoveryTicks = 0;  // above 0 while turning on the spot
 
 void AutopilotReset() {
   FieldNow.clear();
   FieldNext.clear();
   FieldTarget = -100;
   LastSeenTick = -1;
+  BestProgress = FieldUnreachable;
+  TicksWithoutProgress = 0;
+  RecoveryTicks = 0;
 }
 
 static void PrepareFields(int target) {
@@ -41,6 +55,9 @@ static void PrepareFields(int target) {
   if (target + 1 < CheckpointCount)
     FieldNext = BuildCourseField(Heightmap, CheckpointLayer, target + 1);
   FieldTarget = target;
+  BestProgress = FieldUnreachable;
+  TicksWithoutProgress = 0;
+  RecoveryTicks = 0;
 }
 
 struct KeyChoice {
@@ -72,6 +89,28 @@ static float ScoreRun(KeyChoice first, KeyChoice second, int target) {
   return FieldAt(FieldNow, boat) + BlockedPenalty * blocked + (float)boat.Speed;
 }
 
+// The heading error (degrees, -180..180) toward the lowest water cell of the field around
+// the boat's own cell; false when there is none lower than the cell itself.
+static bool WayOnFromTheBoat(double& error) {
+  int col0 = (int)std::lround(319 - BoatX / 4), row0 = (int)std::lround(-BoatZ / 4);
+  float best = FieldUnreachable;
+  int bestRow = row0, bestCol = col0;
+  for (int r = row0 - LookAroundCells; r <= row0 + LookAroundCells; r++)
+    for (int c = col0 - LookAroundCells; c <= col0 + LookAroundCells; c++) {
+      if (r < 0 || r >= GridSize || c < 0 || c >= GridSize) continue;
+      int cell = r * GridSize + c;
+      if (Heightmap[cell] > BlockedMoveHeight || FieldNow[cell] >= best) continue;
+      best = FieldNow[cell];
+      bestRow = r;
+      bestCol = c;
+    }
+  if (bestRow == row0 && bestCol == col0) return false;
+  // Forward travel runs along (-cos, +sin) in (column, row).
+  double wanted = std::atan2(bestRow - row0, -(bestCol - col0)) * 180 / M_PI;
+  error = std::remainder(wanted - BoatHeading, 360.0);
+  return true;
+}
+
 AutopilotKeys AutopilotDecide() {
   AutopilotKeys none = {false, false, false, false};
   if (TickCount < LastSeenTick) AutopilotReset();  // a new race has begun
@@ -81,6 +120,22 @@ AutopilotKeys AutopilotDecide() {
   int target = LastCheckpoint + 1;
   PrepareFields(target);
   if (FieldNow.empty()) return AutopilotKeys{true, false, false, false};
+
+  float progress = FieldAt(FieldNow, BoatMotion{BoatX, BoatZ, BoatHeading, 0, 0});
+  if (progress < BestProgress - 0.5f) {
+    BestProgress = progress;
+    TicksWithoutProgress = 0;
+  } else if (++TicksWithoutProgress > StuckTicks && RecoveryTicks == 0) {
+    RecoveryTicks = RecoveryTicksMax;
+  }
+  if (RecoveryTicks > 0) {
+    double error = 0;
+    if (--RecoveryTicks > 0 && WayOnFromTheBoat(error) && std::fabs(error) > RecoveredWithin)
+      return AutopilotKeys{true, false, error < 0, error > 0};
+    RecoveryTicks = 0;
+    TicksWithoutProgress = 0;
+    BestProgress = progress;
+  }
 
   static const double throttles[3] = {-0.01, 0.0, 0.01};
   static const double steerings[3] = {0.0, -0.5, 0.5};
