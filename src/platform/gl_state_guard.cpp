@@ -55,6 +55,9 @@ TGlStateGuard::TGlStateGuard() {
 }
 
 TGlStateGuard::~TGlStateGuard() {
+  // Framebuffers first: the draw and read buffers restored below belong to them.
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, (GLuint)drawFramebuffer_);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, (GLuint)readFramebuffer_);
   glMatrixMode(GL_TEXTURE);
   glPopMatrix();
   glMatrixMode(GL_PROJECTION);
@@ -70,6 +73,4 @@ TGlStateGuard::~TGlStateGuard() {
   glBindBuffer(GL_ARRAY_BUFFER, (GLuint)arrayBuffer_);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, (GLuint)elementBuffer_);
   glUseProgram((GLuint)program_);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, (GLuint)drawFramebuffer_);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, (GLuint)readFramebuffer_);
 }
