@@ -1,0 +1,125 @@
+// The river levels and the intro scene. Courses start at the boat's start heading towards
+// smaller columns; a positive bend turns towards larger rows from there (anticlockwise on
+// the map as the minimap shows it). Difficulty rises through narrower water, tighter and
+// more frequent bends, islands to steer round and more checkpoints.
+#include "level_catalog.h"
+
+#include "audio_data.h"
+
+namespace {
+
+LevelDescription Level(int number, const char* title, std::vector<std::string> description,
+                       const char* season) {
+  LevelDescription level;
+  level.number = number;
+  level.terrainName = "level" + std::to_string(number);
+  level.title = title;
+  level.description = std::move(description);
+  level.season = season;
+  level.available = number == 1;
+  level.seed = 1000u + 77u * number;
+  return level;
+}
+
+// Shorthand for a course through waypoints (col, row, bend radius, half width).
+std::vector<CourseStep> Through(const LevelDescription& level, std::vector<Waypoint> points) {
+  return CourseThrough(points, level.terrainName);
+}
+
+std::vector<LevelDescription> BuildCatalogue() {
+  std::vector<LevelDescription> levels;
+  {
+    LevelDescription l = Level(1, "Summer Creek",
+                               {"A wide and lazy creek through the meadows.",
+                                "Open up the throttle and get a feel for the boat."},
+                               "normal");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{240, 14, 60, 10}, {150, 80, 70, 13}, {90, 170, 70, 13},
+                           {120, 260, 70, 13}, {280, 270, 0, 13}});
+    l.checkpointCount = 4;
+    l.sceneryDensity = 0.07;
+    l.hillHeight = 30;
+    levels.push_back(l);
+  }
+  {
+    LevelDescription l = Level(2, "Pine Valley",
+                               {"The river winds between dark pine woods.",
+                                "Mind the island halfway down:", "keep to the wider side."},
+                               "normal");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{200, 14, 45, 10}, {130, 60, 40, 11}, {150, 130, 40, 11},
+                           {260, 150, 45, 11}, {270, 230, 40, 11}, {160, 270, 40, 11},
+                           {60, 240, 40, 11}, {40, 150, 0, 11}});
+    l.checkpointCount = 5;
+    l.islands = {{330, 4, 12, 4}};
+    l.sceneryDensity = 0.09;
+    l.hillHeight = 45;
+    levels.push_back(l);
+  }
+  {
+    LevelDescription l = Level(3, "Frozen Stream",
+                               {"Winter has come to the valley.",
+                                "Snow on the banks, ice-cold water.",
+                                "A line of buoys marks the fifth checkpoint."},
+                               "winter");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{140, 14, 45, 10}, {60, 60, 40, 11}, {90, 130, 40, 11},
+                           {230, 110, 45, 11}, {280, 170, 40, 11}, {220, 250, 45, 11},
+                           {80, 250, 40, 10}, {40, 300, 0, 10}});
+    l.checkpointCount = 6;
+    l.islands = {{480, -4, 14, 4}};
+    l.sceneryDensity = 0.08;
+    l.hillHeight = 50;
+    levels.push_back(l);
+  }
+  {
+    LevelDescription l = Level(4, "Twin Rocks",
+                               {"Two rocky islands split the river.",
+                                "The bends come quicker now."},
+                               "normal");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{180, 14, 40, 10}, {110, 45, 40, 10}, {40, 45, 30, 10},
+                           {40, 110, 30, 10}, {150, 100, 40, 10}, {200, 130, 40, 10},
+                           {280, 130, 30, 10}, {280, 200, 30, 10}, {120, 200, 0, 10}});
+    l.checkpointCount = 7;
+    l.islands = {{300, 3.5, 12, 3.5}, {560, -3.5, 12, 3.5}};
+    l.sceneryDensity = 0.1;
+    l.hillHeight = 55;
+    levels.push_back(l);
+  }
+  return levels;
+}
+
+LevelDescription BuildIntro() {
+  LevelDescription l;
+  l.number = 0;
+  l.terrainName = "intro";
+  l.title = "Intro";
+  l.description = {"The river the intro flies over."};
+  l.season = "normal";
+  l.startHalfWidth = 9;
+  // Follows the camera's line from far down the river back to the boat, always under it.
+  l.course = {Run(20, 9),  Bend(5, 150, 9),  Run(50, 10), Bend(-5, 150, 10),
+              Run(20, 10), Bend(6, 150, 11), Run(50, 11), Bend(-6, 150, 11),
+              Run(20, 11), Bend(5, 150, 12), Run(60, 12)};
+  l.islands = {{125, 7, 10, 3}, {215, -7, 12, 3.5}};
+  l.checkpointCount = 1;
+  l.sceneryDensity = 0.05;
+  l.hillHeight = 45;
+  l.bankRise = 2;
+  l.buoySpacing = 40;
+  l.seed = 4242;
+  return l;
+}
+
+}  // namespace
+
+const std::vector<LevelDescription>& LevelCatalogue() {
+  static const std::vector<LevelDescription> levels = BuildCatalogue();
+  return levels;
+}
+
+const LevelDescription& IntroDescription() {
+  static const LevelDescription intro = BuildIntro();
+  return intro;
+}
