@@ -83,15 +83,6 @@ void FillPolygon(Canvas& canvas, const std::vector<Point>& points, Rgb colour, f
     }
 }
 
-Mask PolygonMaskHard(int width, int height, const std::vector<Point>& points) {
-  Mask mask(width, height);
-  Box box = Bounds(points, width, height, 1);
-  for (int y = box.y0; y <= box.y1; ++y)
-    for (int x = box.x0; x <= box.x1; ++x)
-      mask.At(x, y) = InsidePolygon(points, x + 0.5f, y + 0.5f) ? 1.0f : 0.0f;
-  return mask;
-}
-
 void FillRect(Canvas& canvas, int x0, int y0, int x1, int y1, Rgb colour, float alpha) {
   for (int y = std::max(0, y0); y <= std::min(canvas.height - 1, y1); ++y)
     for (int x = std::max(0, x0); x <= std::min(canvas.width - 1, x1); ++x)

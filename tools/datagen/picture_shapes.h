@@ -13,8 +13,6 @@ Mask RoundedRectMask(int width, int height, float x0, float y0, float x1, float 
                      float radius);
 // Coverage of a closed polygon, 4 x 4 samples per pixel.
 Mask PolygonMask(int width, int height, const std::vector<Point>& points);
-// Hard-edged polygon (no anti-aliasing): for art on a keyed background.
-Mask PolygonMaskHard(int width, int height, const std::vector<Point>& points);
 // Blends a closed polygon straight onto the canvas, anti-aliased.
 void FillPolygon(Canvas& canvas, const std::vector<Point>& points, Rgb colour, float alpha = 1.0f);
 void FillRect(Canvas& canvas, int x0, int y0, int x1, int y1, Rgb colour, float alpha = 1.0f);

@@ -64,12 +64,12 @@ void DrawButton(Canvas& canvas, PixelRect r, const std::string& word, float text
             [](float t) { return Mix(Rgb{1.0f, 1.0f, 1.0f}, Rgb{0.85f, 0.90f, 0.98f}, t); });
 }
 
-void DrawPanel(Canvas& canvas, PixelRect r, float darkness) {
+void DrawPanel(Canvas& canvas, PixelRect r, float darkness, Rgb faceColour) {
   Mask face = RoundedRectMask(canvas.width, canvas.height, r.x0, r.y0, r.x1, r.y1, 6);
   Mask shadow = face;
   BlurMask(shadow, 10);
   BlendMask(canvas, shadow, {0, 0, 0}, 0.5f * darkness);
-  BlendMask(canvas, face, {0.01f, 0.02f, 0.035f}, darkness);
+  BlendMask(canvas, face, faceColour, darkness);
   // Steel rim: the outline of the face.
   for (int y = std::max(0, r.y0 - 1); y <= std::min(canvas.height - 1, r.y1 + 1); ++y)
     for (int x = std::max(0, r.x0 - 1); x <= std::min(canvas.width - 1, r.x1 + 1); ++x) {
@@ -88,6 +88,15 @@ void DrawPanel(Canvas& canvas, PixelRect r, float darkness) {
   mark(r.x1 - 3, r.y0 + 3, -1, 1);
   mark(r.x0 + 3, r.y1 - 3, 1, -1);
   mark(r.x1 - 3, r.y1 - 3, -1, -1);
+}
+
+void DrawSlot(Canvas& canvas, PixelRect sprite, Rgb ground) {
+  PixelRect r{sprite.x0 - 8, sprite.y0 - 8, sprite.x1 + 8, sprite.y1 + 8};
+  Mask rim = RoundedRectMask(canvas.width, canvas.height, r.x0 - 3, r.y0 - 3, r.x1 + 3, r.y1 + 3, 7);
+  BlendMask(canvas, rim, {0.50f, 0.60f, 0.72f}, 0.8f);
+  Mask inner = RoundedRectMask(canvas.width, canvas.height, r.x0 - 1, r.y0 - 1, r.x1 + 1, r.y1 + 1, 5);
+  BlendMask(canvas, inner, {0.02f, 0.03f, 0.05f}, 1.0f);
+  FillRect(canvas, r.x0, r.y0, r.x1, r.y1, ground);
 }
 
 void DrawWell(Canvas& canvas, PixelRect r) {

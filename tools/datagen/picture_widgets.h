@@ -11,8 +11,14 @@ struct PixelRect {
 
 // A glass button filling the rectangle, its word centred on it.
 void DrawButton(Canvas& canvas, PixelRect rect, const std::string& word, float textPixels);
-// A dark translucent panel with a thin steel rim and orange corner marks.
-void DrawPanel(Canvas& canvas, PixelRect rect, float darkness);
+// A dark panel with a thin steel rim and orange corner marks; at darkness 1 its inside
+// is exactly the colour `face`.
+void DrawPanel(Canvas& canvas, PixelRect rect, float darkness,
+               Rgb face = {0.010f, 0.020f, 0.035f});
+// A sunken slot of one flat colour, for a keyed sprite drawn on `rect` by the game. The
+// flat colour reaches 8 pixels beyond the rectangle, so every JPEG block under the sprite
+// is flat and decodes to the same colour.
+void DrawSlot(Canvas& canvas, PixelRect rect, Rgb ground);
 // A flat black well with corner brackets, for places where the game draws its own picture.
 void DrawWell(Canvas& canvas, PixelRect rect);
 // The game's name in chrome letters, centred on (cx, cy).

@@ -68,6 +68,9 @@ Canvas MakeLevelMapBackground() {
   DrawPanel(canvas, {372, 186, 790, 582}, 0.82f);
   DrawContours(canvas, {380, 194, 782, 574});
   DrawWell(canvas, {392, 370, 551, 529});
+  // The places of the previous and next arrows.
+  DrawSlot(canvas, {300, 290, 356, 362}, kArrowGround);
+  DrawSlot(canvas, {700, 290, 756, 362}, kArrowGround);
   DrawButton(canvas, {50, 500, 200, 599}, "Back", 26);
   return canvas;
 }

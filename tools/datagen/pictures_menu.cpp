@@ -26,8 +26,9 @@ Canvas MakeMenuPicture(MenuSky sky) {
   PaintRamp(canvas, tagline.mask, at, at.y + tagline.inkTop, at.y + tagline.inkBottom, EmberRamp);
   DrawRule(canvas, 95, 395, 207);
 
-  // The three items; their rectangles are the ones the menu tests for clicks.
-  DrawPanel(canvas, {585, 245, 765, 525}, 0.55f);
+  // The three items; their rectangles are the ones the menu tests for clicks. The
+  // selector is drawn on the flat panel left of them.
+  DrawPanel(canvas, {538, 245, 766, 525}, 1.0f, kSelectorGround);
   DrawButton(canvas, {600, 270, 750, 330}, "Start Race", 23);
   DrawButton(canvas, {600, 350, 750, 410}, "Options", 23);
   DrawButton(canvas, {600, 440, 750, 500}, "Credits", 23);

@@ -2,7 +2,11 @@
 // The makers of the single pictures, one family per source file.
 #include "picture_canvas.h"
 
-extern const Rgb kKeyColour;  // background left out when a keyed picture is drawn
+// The keyed sprites leave out the colour of their bottom-left pixel. The screens paint
+// exactly that colour, flat, wherever a sprite is drawn, so a background pixel that JPEG
+// moved a step away from the key still matches what lies under it.
+extern const Rgb kSelectorGround;  // menu panel behind the selector, x 550..599
+extern const Rgb kArrowGround;     // level-map slots behind the two arrows
 
 // Screens, 800 x 600.
 enum class MenuSky { Calm, Flash, Afterglow };
