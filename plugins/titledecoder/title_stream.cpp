@@ -19,6 +19,7 @@ struct TitleStream {
   int StreamIndex = -1;
   bool InputDone = false;   // the demuxer has no more packets; the decoder was flushed
   bool Finished = false;
+  int BadFrames = 0;         // damaged frames in a row
 };
 
 void CloseTitleStream(TitleStream* s) {
@@ -82,12 +83,15 @@ static void Convert(TitleStream* s, const uint8_t** in, int inCount, std::vector
   out.resize(at + size_t(got > 0 ? got : 0) * 2);
 }
 
-// Feeds packets until the decoder gives one frame, then converts it.
+// Feeds packets until the decoder gives one frame, then converts it. A damaged frame is
+// skipped; a long run of them ends the stream.
 bool ReadTitleStream(TitleStream* s, std::vector<int16_t>& out) {
   if (!s || s->Finished) return false;
+  const int tolerated = 64;
   for (;;) {
     int r = avcodec_receive_frame(s->Codec, s->Frame);
     if (r == 0) {
+      s->BadFrames = 0;
       Convert(s, const_cast<const uint8_t**>(s->Frame->extended_data), s->Frame->nb_samples, out);
       av_frame_unref(s->Frame);
       return true;
@@ -98,13 +102,16 @@ bool ReadTitleStream(TitleStream* s, std::vector<int16_t>& out) {
       s->Finished = true;
       return out.size() > before;
     }
-    if (r != AVERROR(EAGAIN)) {
+    if (r != AVERROR(EAGAIN) && ++s->BadFrames > tolerated) {
       s->Finished = true;
       return false;
     }
     if (s->InputDone) {
-      s->Finished = true;
-      return false;
+      if (r == AVERROR(EAGAIN)) {
+        s->Finished = true;
+        return false;
+      }
+      continue;
     }
     r = av_read_frame(s->Format, s->Packet);
     if (r < 0) {
@@ -114,7 +121,7 @@ bool ReadTitleStream(TitleStream* s, std::vector<int16_t>& out) {
     }
     if (s->Packet->stream_index == s->StreamIndex) {
       int sent = avcodec_send_packet(s->Codec, s->Packet);
-      if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_INVALIDDATA) {
+      if (sent < 0 && sent != AVERROR(EAGAIN) && ++s->BadFrames > tolerated) {
         av_packet_unref(s->Packet);
         s->Finished = true;
         return false;
