@@ -31,6 +31,7 @@ static std::vector<float> FieldNow;   // toward the next checkpoint
 static std::vector<float> FieldNext;  // toward the one after it
 static int FieldTarget = -100;
 static int LastSeenTick = -1;
+static uint32_t SeenGrids = 0;  // sparse signature of the grids the fields were built from
 static float BestProgress = FieldUnreachable;
 static int TicksWithoutProgress = 0;
 static int RecoveryTicks = 0;  // above 0 while turning on the spot
@@ -111,9 +112,18 @@ static bool WayOnFromTheBoat(double& error) {
   return true;
 }
 
+// A sample of both grids, enough to tell one level from another.
+static uint32_t GridSignature() {
+  uint32_t h = 2166136261u;
+  for (int i = 0; i < 2 * GridBytes; i += 53) h = (h ^ LevelGrids[i]) * 16777619u;
+  return h;
+}
+
 AutopilotKeys AutopilotDecide() {
   AutopilotKeys none = {false, false, false, false};
-  if (TickCount < LastSeenTick) AutopilotReset();  // a new race has begun
+  uint32_t grids = GridSignature();
+  if (TickCount < LastSeenTick || grids != SeenGrids) AutopilotReset();  // a new race
+  SeenGrids = grids;
   LastSeenTick = TickCount;
   if (ScreenState != StateRace || TickCount <= KeysLiveAfterTick || FinishCounter > 0)
     return none;

@@ -134,16 +134,12 @@ TEST_F(RaceSimulator, AutopilotFinishesAWindingCourse) {
   }
 }
 
-TEST_F(RaceSimulator, AutopilotStepByStepInTheGamesOwnLoop) {
-  WriteWindingLevel();
-  RaceSimOptions options;
-  options.UseAutopilot = true;
-  RaceSimResult whole = SimulateRace("winding", options);
-  // The same race, with the loop written out as a game test would: the autopilot only
-  // presses keys through the handlers.
+// The race loop written out as a game test would: the autopilot is asked from the given
+// tick on and presses keys only through the handlers. Returns the finish tick (0: none).
+static int RunStepwise(const std::string& level, int askFromTick, int abandonAtTick) {
   ScreenState = StateRace;
   LastCheckpoint = -1;
-  LoadLevel("winding");
+  LoadLevel(level);
   LeaveLoop = false;
   AutopilotKeys held = {false, false, false, false};
   PhysicsStep();
@@ -152,10 +148,29 @@ TEST_F(RaceSimulator, AutopilotStepByStepInTheGamesOwnLoop) {
     TickCount++;
     RaceTick();
     if (LeaveLoop) break;
-    ApplyAutopilotKeys(held, AutopilotDecide());
+    if (TickCount == abandonAtTick) BoatKeyDown(VK_ESCAPE_KEY);
+    if (LeaveLoop) break;
+    if (TickCount >= askFromTick) ApplyAutopilotKeys(held, AutopilotDecide());
     PhysicsStep();
     if (FinishCounter > 0 && finishTick == 0) finishTick = TickCount;
   }
-  EXPECT_EQ(finishTick, whole.FinishTick);
-  EXPECT_EQ(TickCount, whole.EndTickCount);
+  ApplyAutopilotKeys(held, AutopilotKeys{false, false, false, false});
+  return finishTick;
+}
+
+TEST_F(RaceSimulator, AutopilotStepByStepInTheGamesOwnLoop) {
+  WriteWindingLevel();
+  WriteStraightLevel();
+  RaceSimOptions options;
+  options.UseAutopilot = true;
+  RaceSimResult winding = SimulateRace("winding", options);
+  EXPECT_EQ(RunStepwise("winding", 1, 0), winding.FinishTick);
+  EXPECT_EQ(TickCount, winding.EndTickCount);
+  // A race abandoned early, then another level whose autopilot is first asked at a later
+  // tick: the autopilot must notice the new level by its grids, not only by the clock.
+  AutopilotReset();
+  int fresh = RunStepwise("straight", 90, 0);
+  EXPECT_GT(fresh, 0);
+  EXPECT_EQ(RunStepwise("winding", 1, 85), 0);
+  EXPECT_EQ(RunStepwise("straight", 90, 0), fresh);
 }
