@@ -9,11 +9,11 @@
 #include <stdexcept>
 #include <vector>
 
-const char* const kFontSansBold = "DejaVuSans-Bold.ttf";
-const char* const kFontSans = "DejaVuSans.ttf";
-const char* const kFontCondensedBold = "DejaVuSansCondensed-Bold.ttf";
-const char* const kFontSerifBoldItalic = "DejaVuSerif-BoldItalic.ttf";
-const char* const kFontSerifItalic = "DejaVuSerif-Italic.ttf";
+const FontFace kFontSansBold{"DejaVuSans-Bold.ttf"};
+const FontFace kFontSans{"DejaVuSans.ttf"};
+const FontFace kFontCondensedBold{"DejaVuSans-Bold.ttf", 0.88f};
+const FontFace kFontSerifBoldItalic{"DejaVuSerif-Bold.ttf", 1.0f, 0.21f};
+const FontFace kFontSerifItalic{"DejaVuSerif.ttf", 1.0f, 0.21f};
 
 namespace {
 
@@ -62,9 +62,11 @@ struct Glyph {
 }  // namespace
 
 TextImage RenderText(const std::string& utf8, const TextFont& font, int pad) {
-  FT_Face face = Face(font.file);
+  FT_Face face = Face(font.face.file);
   FT_Set_Char_Size(face, 0, (FT_F26Dot6)std::lround(font.pixels * 64), 72, 72);
-  FT_Matrix matrix{(FT_Fixed)std::lround(font.stretch * 65536), 0, 0, 0x10000};
+  const float stretch = font.stretch * font.face.narrow;
+  FT_Matrix matrix{(FT_Fixed)std::lround(stretch * 65536),
+                   (FT_Fixed)std::lround(font.face.slant * 65536), 0, 0x10000};
   FT_Set_Transform(face, &matrix, nullptr);
 
   std::vector<Glyph> glyphs;
@@ -75,7 +77,7 @@ TextImage RenderText(const std::string& utf8, const TextFont& font, int pad) {
     if (previous && index && FT_HAS_KERNING(face)) {
       FT_Vector kern;
       FT_Get_Kerning(face, previous, index, FT_KERNING_UNFITTED, &kern);
-      pen += kern.x / 64.0f * font.stretch;
+      pen += kern.x / 64.0f * stretch;
     }
     if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_NO_HINTING)) continue;
     FT_GlyphSlot slot = face->glyph;

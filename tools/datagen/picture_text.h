@@ -4,18 +4,26 @@
 
 #include "picture_canvas.h"
 
+// One of the fonts of the basic DejaVu package, optionally narrowed or slanted by the
+// renderer (so the condensed and italic looks need no further font files).
+struct FontFace {
+  const char* file;  // file name under the DejaVu font directory
+  float narrow = 1.0f;
+  float slant = 0.0f;  // horizontal shift per unit of height
+};
+
+extern const FontFace kFontSansBold;
+extern const FontFace kFontSans;
+extern const FontFace kFontCondensedBold;
+extern const FontFace kFontSerifBoldItalic;
+extern const FontFace kFontSerifItalic;
+
 struct TextFont {
-  const char* file;       // file name under the DejaVu font directory
+  FontFace face;
   float pixels;           // em size in pixels
   float stretch = 1.0f;   // horizontal scale, for pictures shown stretched
   float tracking = 0.0f;  // extra pixels between letters
 };
-
-extern const char* const kFontSansBold;
-extern const char* const kFontSans;
-extern const char* const kFontCondensedBold;
-extern const char* const kFontSerifBoldItalic;
-extern const char* const kFontSerifItalic;
 
 // `pad` blank pixels surround the ink so glows and outlines have room.
 struct TextImage {

@@ -15,7 +15,7 @@ namespace {
 
 const Rgb kEmberGlow{1.0f, 0.45f, 0.12f};
 
-void GlowWords(Canvas& canvas, const std::string& words, const char* font, float pixels,
+void GlowWords(Canvas& canvas, const std::string& words, const FontFace& font, float pixels,
                int cx, int cy, Rgb (*ramp)(float)) {
   TextImage text = RenderText(words, {font, pixels, 1.0f, pixels * 0.02f}, int(pixels * 0.6f));
   Spot at = CentreOn(text, cx, cy);
@@ -51,7 +51,7 @@ Canvas StudioCard() {
   return c;
 }
 
-Canvas OneLine(const char* words, const char* font, float pixels, Rgb (*ramp)(float)) {
+Canvas OneLine(const char* words, const FontFace& font, float pixels, Rgb (*ramp)(float)) {
   Canvas c(512, 256);
   GlowWords(c, words, font, pixels, 256, 128, ramp);
   return c;
