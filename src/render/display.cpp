@@ -1,5 +1,7 @@
 #include "render/display.h"
 
+#include <GL/gl.h>
+
 #include "platform/application.h"
 #include "platform/cursor.h"
 #include "platform/display.h"
@@ -42,4 +44,13 @@ void DeleteContext() {
   RenderContext = nullptr;
 }
 
-void SwapGameBuffers() { SwapGameWindow(); }
+// The picture goes to the screen opaque: the clear colour's alpha of 0.5 and the blended
+// passes leave alpha values in the drawing target that must not dim the composed screen.
+void SwapGameBuffers() {
+  glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
+  SwapGameWindow();
+}

@@ -1,6 +1,6 @@
 #pragma once
-// A GL context for the drawing tests: a hidden window with an 800 x 600 drawing target
-// (colour and depth) bound, and the game's fixed state set.
+// The GL context of the drawing tests: the game window and its 800 x 600 drawing target,
+// opened by the game's own display set-up.
 #include <cstdint>
 #include <vector>
 
@@ -10,7 +10,7 @@
 // the state the tests change (matrices, bound texture, flags).
 void OpenTestContext();
 
-// The drawing target's pixels, RGB, top row first.
+// The 3D drawing target's pixels, RGB, top row first.
 TBitmap ReadTestPixels();
 
 // Saves a picture as a binary PPM, for looking at what a test drew.
