@@ -18,6 +18,7 @@ static void NoteProgress(RaceSimResult& result) {
   if (FinishCounter > 0 && !result.Finished) {
     result.Finished = true;
     result.FinishTick = TickCount;
+    result.Crashes = CrashCount;
     while ((int)result.CheckpointTicks.size() < CheckpointCount)
       result.CheckpointTicks.push_back(TickCount);
   }
@@ -76,7 +77,7 @@ RaceSimResult RunLoadedRace(const RaceSimOptions& options) {
   result.RaceTicks = TickCount - ResultTickOffset;
   result.RaceSeconds = result.RaceTicks * SecondsPerTick;
   result.StoredSeconds = (int)std::nearbyint(result.RaceSeconds);
-  result.Crashes = CrashCount;
+  if (!result.Finished) result.Crashes = CrashCount;
   return result;
 }
 

@@ -34,7 +34,7 @@ struct RaceSimResult {
   int RaceTicks = 0;         // EndTickCount - 160, as the result screen computes it
   double RaceSeconds = 0;    // RaceTicks * 0.08
   int StoredSeconds = 0;     // RaceSeconds rounded, as the best-times list stores it
-  int Crashes = 0;           // crash sounds played
+  int Crashes = 0;           // crash sounds played up to the finish (or the end)
   std::vector<int> CheckpointTicks;  // TickCount at which each checkpoint was passed
   std::vector<RaceSample> Trajectory;
 };
