@@ -124,3 +124,23 @@ wait_change() {
   done
   fail "the screen did not change after $1"
 }
+
+# The top-level windows on the screen as "id width height x y" lines.
+top_windows() {
+  xwininfo -root -children | awk '/^ +0x/ {
+    for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+$/) {
+      split($i, g, /[x+]/); print $1, g[1], g[2], g[3], g[4] } }'
+}
+
+# A message box is open when a window smaller than the screen is shown.
+message_box_open() { top_windows | awk '$2 < 800 || $3 < 600 {found=1} END {exit !found}'; }
+
+# Answers the game's message box with a click on its first button (the button row lies
+# across the bottom of the box). Returns non-zero when no box is open.
+answer_message_box() {
+  local line id w h x y
+  line=$(top_windows | awk '$2 < 800 || $3 < 600' | tail -n 1)
+  [ -n "$line" ] || return 1
+  read -r id w h x y <<<"$line"
+  xdotool mousemove $((x + w / 2)) $((y + h - 28)) click 1
+}

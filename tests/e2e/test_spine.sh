@@ -29,9 +29,11 @@ start_game
 for ((i = 0; i < 100; i++)); do
   game_running || break
   # The error box waits for the player; answer it.
-  if xdotool search --onlyvisible --name "." >/dev/null 2>&1; then
+  if message_box_open; then
+    sleep 0.5
     shot "03-missing-config"
-    key Return
+    answer_message_box || true
+    sleep 0.5
   fi
   sleep 0.1
 done
