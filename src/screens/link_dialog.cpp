@@ -7,10 +7,16 @@
 TForm8* Form8 = nullptr;
 
 namespace {
-constexpr uint32_t LinkTextColor = 0xFF0000;
 constexpr int DesktopWidth = 800;
 constexpr int DesktopHeight = 600;
 }  // namespace
+
+TFont LinkTextFont() {
+  TFont font;
+  font.Height = 11;
+  font.Color = 0xFF0000;
+  return font;
+}
 
 TForm8::TForm8() {
   Caption = "Interlink";
@@ -24,7 +30,7 @@ TForm8::TForm8() {
   Label1->AutoSize = false;
   Label1->Alignment = TLabel::AlignCenter;
   Label1->CenterVertically = true;
-  Label1->Font.Color = LinkTextColor;
+  Label1->Font = LinkTextFont();
   Label1->SetCaption("Interlink");
 
   Button1 = Add<TButton>();

@@ -25,3 +25,7 @@ extern TForm8* Form8;
 
 inline constexpr int LinkDialogWidth = 331;
 inline constexpr int LinkDialogHeight = 145;
+// Room for one line of the progress text, a small margin left on both sides.
+inline constexpr int LinkLineWidth = LinkDialogWidth - 8;
+// The progress text's font: 11 pixels, red.
+TFont LinkTextFont();

@@ -49,18 +49,15 @@ bool IsUtf8(const std::string& text) {
   return true;
 }
 
-// Cuts UTF-8 text after `count` characters.
-std::string FirstCharacters(const std::string& text, size_t count, bool& cut) {
-  size_t chars = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (chars == count) {
-      cut = true;
-      return text.substr(0, i);
-    }
-    ++chars;
-  }
-  return text;
+// Removes the last UTF-8 character.
+void DropLastCharacter(std::string& text) {
+  while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+    text.pop_back();
+  if (!text.empty()) text.pop_back();
+}
+
+bool FitsOnALine(const std::string& text) {
+  return TDrawList::TextWidth(LinkTextFont(), ReturnPrefix + text) <= LinkLineWidth;
 }
 }  // namespace
 
@@ -97,6 +94,8 @@ std::string ResultRequest(const std::string& host, const std::string& level,
 }
 
 std::string AnswerShown(const std::string& body) {
+  // A line never holds more than this many bytes; longer answers are cut first.
+  constexpr size_t LongestLine = 400;
   std::string text = IsUtf8(body) ? body : Cp1252ToUtf8(body);
   auto isSpace = [](unsigned char c) { return c <= ' ' || c == 0x7F; };
   size_t begin = 0, end = text.size();
@@ -112,8 +111,14 @@ std::string AnswerShown(const std::string& body) {
   }
   for (char& c : text)
     if (isSpace(c)) c = ' ';
-  text = FirstCharacters(text, AnswerShownMax, cut);
-  return cut ? text + "..." : text;
+  if (text.size() > LongestLine) {
+    text.resize(LongestLine + 1);
+    DropLastCharacter(text);
+    cut = true;
+  }
+  if (!cut && FitsOnALine(text)) return text;
+  while (!text.empty() && !FitsOnALine(text + "...")) DropLastCharacter(text);
+  return text + "...";
 }
 
 bool ParseBestTime(const std::string& text, int& seconds) {
@@ -181,7 +186,7 @@ void UploadResult() {
   try {
     NMHTTP1.Get(ResultRequest(ResultsHost, level, name, BestTimeText));
     NMHTTP1.Cancel();
-    Form8->Append("Return: " + AnswerShown(NMHTTP1.Body));
+    Form8->Append(ReturnPrefix + AnswerShown(NMHTTP1.Body));
   } catch (const std::exception&) {
   }
   Form8->ShowButton("OK");

@@ -13,8 +13,7 @@ extern THttpClient NMHTTP1;
 
 inline constexpr const char* AccessCode = "mirvak";
 inline constexpr const char* ResultPath = "/vontel2/import.php3?";
-// The longest answer the dialog's last line shows, in characters.
-inline constexpr size_t AnswerShownMax = 40;
+inline constexpr const char* ReturnPrefix = "Return: ";
 
 // Leading and trailing blanks removed, then the part before the first blank.
 std::string FirstWord(const std::string& text);
@@ -24,8 +23,8 @@ std::string EncodeQueryItem(const std::string& text);
 // joined by "+". Level and name are the level file's Windows-1252 bytes.
 std::string ResultRequest(const std::string& host, const std::string& level,
                           const std::string& name, const std::string& timeText);
-// The first line of the server's answer as UTF-8 text, cut to AnswerShownMax characters
-// ("..." marks a cut).
+// The first line of the server's answer as UTF-8 text, cut so that it fits after
+// "Return: " on one line of the link dialog ("..." marks a cut).
 std::string AnswerShown(const std::string& body);
 // A best-times line as whole seconds: decimal digits only.
 bool ParseBestTime(const std::string& text, int& seconds);

@@ -88,25 +88,41 @@ TEST(UploadWords, BestTimeMustBeWholeSeconds) {
   EXPECT_EQ(seconds, 605);
 }
 
-TEST(UploadWords, AnswerIsCutToOneLineTheDialogCanHold) {
-  const std::string forty(40, 'x');
+TEST(UploadWords, AnswerIsShownAsItsFirstLine) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"Thanks!", "Thanks!"},
       {"\r\n  stored \r\n", "stored"},
       {"line one\nline two", "line one..."},
-      {forty, forty},
-      {forty + "y", forty + "..."},
       {"tab\there", "tab here"},
       {"Caf\xE9", "Caf\xC3\xA9"},          // Windows-1252 shown as UTF-8
       {"Caf\xC3\xA9", "Caf\xC3\xA9"},      // UTF-8 kept
       {"", ""},
   };
   for (const auto& [body, shown] : cases) EXPECT_EQ(AnswerShown(body), shown) << body;
-  // A cut never splits a character.
-  std::string wide;
-  for (int i = 0; i < 50; i++) wide += "\xC3\xA9";
-  std::string cut = AnswerShown(wide);
-  EXPECT_EQ(cut, wide.substr(0, 80) + "...");
+}
+
+TEST(UploadWords, LongAnswerIsCutToWhatTheDialogLineHolds) {
+  auto width = [](const std::string& text) {
+    return TDrawList::TextWidth(LinkTextFont(), ReturnPrefix + text);
+  };
+  std::string accents;
+  for (int i = 0; i < 120; i++) accents += "\xC3\xA9";
+  for (const std::string& body : {std::string(100, 'x'), std::string(100, 'W'),
+                                  std::string(300, 'i'), accents, std::string(70000, 'a')}) {
+    std::string shown = AnswerShown(body);
+    ASSERT_GE(shown.size(), 4u);
+    ASSERT_EQ(shown.substr(shown.size() - 3), "...");
+    std::string kept = shown.substr(0, shown.size() - 3);
+    EXPECT_EQ(body.compare(0, kept.size(), kept), 0) << "not a prefix: " << shown;
+    EXPECT_LE(width(shown), LinkLineWidth) << shown;
+    // As much as fits is kept: one more character would not fit.
+    size_t next = kept.size() + (body[kept.size()] == '\xC3' ? 2 : 1);
+    EXPECT_GT(width(body.substr(0, next) + "..."), LinkLineWidth) << shown;
+  }
+  // An answer that just fits is shown whole.
+  std::string fits;
+  while (width(fits + "x") <= LinkLineWidth) fits += "x";
+  EXPECT_EQ(AnswerShown(fits), fits);
 }
 
 TEST_F(Upload, SuccessfulUploadTellsEveryStepAndTheAnswer) {
@@ -273,4 +289,19 @@ TEST_F(Upload, EachUploadStartsTheDialogAfresh) {
   EXPECT_EQ(Form8->Label1->Caption.find("first"), std::string::npos);
   EXPECT_EQ(Form8->Label1->Caption.rfind("\r\nReturn: second"),
             Form8->Label1->Caption.size() - 16);
+}
+
+TEST_F(Upload, FullProgressTextFitsTheDialogForTheBuildsHost) {
+  ResultsHost = VONTEL_RESULTS_HOST;
+  Form8->SetText("\r\nLevel: Wildwater. Uploading: Alexandra 12:34");
+  Form8->Append("Connecting host at " + ResultsHost + "/vontel2.");
+  NMHTTP1HostResolved();
+  NMHTTP1Connect();
+  NMHTTP1Success();
+  Form8->Append(ReturnPrefix + AnswerShown(std::string(200, 'W')));
+  int width = 0, height = 0;
+  TDrawList::MeasureText(Form8->Label1->Font, Form8->Label1->Caption, width, height);
+  EXPECT_LE(width, LinkLineWidth) << Form8->Label1->Caption;
+  EXPECT_LE(height, Form8->Label1->Height);
+  EXPECT_LE(Form8->Label1->Top + Form8->Label1->Height, Form8->Button1->Top);
 }
