@@ -115,6 +115,7 @@ struct Placer {
           continue;
         }
         // Thick along the banks, thinning out into the hills.
+        if (t > level.sceneryReach) continue;
         double nearness = t < 3 ? 0.5 : t < 14 ? 1.0 : t < 30 ? 0.45 : 0.12;
         if (roll < level.sceneryDensity * nearness) PutTurnedAtRandom(c, r, Pick(LandRole()));
       }

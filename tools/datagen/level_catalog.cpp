@@ -87,6 +87,80 @@ std::vector<LevelDescription> BuildCatalogue() {
     l.hillHeight = 55;
     levels.push_back(l);
   }
+  {
+    LevelDescription l = Level(5, "Birch Meanders",
+                               {"The river loops lazily through the birch woods,",
+                                "but the loops come one after the other.",
+                                "Steer early and keep the speed up."},
+                               "normal");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{220, 14, 35, 9.5}, {180, 50, 30, 9}, {120, 30, 30, 9},
+                           {60, 60, 30, 9},    {60, 120, 30, 9}, {120, 150, 30, 9},
+                           {180, 120, 30, 9},  {250, 150, 30, 9}, {260, 220, 30, 9},
+                           {180, 250, 30, 9},  {100, 230, 30, 9}, {40, 280, 0, 9}});
+    l.checkpointCount = 8;
+    l.islands = {{255, 3.5, 11, 3}, {610, -3.5, 11, 3}};
+    l.sceneryDensity = 0.11;
+    l.hillHeight = 55;
+    levels.push_back(l);
+  }
+  {
+    LevelDescription l = Level(6, "Ice Serpent",
+                               {"A frozen valley where the river",
+                                "coils back on itself again and again.",
+                                "The water is narrow and the turns are sharp."},
+                               "winter");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{230, 14, 35, 9.5},  {170, 40, 35, 8.5},  {40, 40, 28, 8.5},
+                           {40, 100, 28, 8.5},  {150, 110, 35, 8.5}, {270, 90, 28, 8.5},
+                           {280, 160, 28, 8.5}, {150, 170, 35, 8.5}, {40, 160, 28, 8.5},
+                           {40, 230, 28, 8.5},  {160, 240, 35, 8.5}, {280, 250, 0, 8.5}});
+    l.checkpointCount = 9;
+    l.islands = {{330, 3.5, 11, 3}, {690, -3.5, 11, 3}, {960, 3.5, 10, 3}};
+    l.sceneryDensity = 0.1;
+    l.hillHeight = 60;
+    levels.push_back(l);
+  }
+  {
+    LevelDescription l = Level(7, "Devil's Elbow",
+                               {"Hairpin after hairpin down a rocky gorge.",
+                                "Brake before the elbows or pay for it",
+                                "on the rocks."},
+                               "normal");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{100, 14, 28, 9},  {40, 50, 25, 8},   {100, 80, 25, 8},
+                           {260, 80, 25, 8},  {290, 120, 25, 8}, {250, 150, 25, 8},
+                           {80, 150, 25, 8},  {40, 190, 25, 8},  {80, 225, 25, 8},
+                           {250, 225, 25, 8}, {290, 265, 25, 8}, {250, 300, 25, 8},
+                           {120, 300, 0, 8}});
+    l.checkpointCount = 10;
+    l.islands = {{180, 3.5, 12, 3}, {450, -3.5, 11, 3}, {880, 3.5, 11, 3}};
+    l.sceneryDensity = 0.12;
+    l.hillHeight = 70;
+    l.bankRise = 4;
+    levels.push_back(l);
+  }
+  {
+    LevelDescription l = Level(8, "Glacier Maze",
+                               {"The last river before the glacier.",
+                                "Narrow ice-cold water, tight turns and rocks.",
+                                "Twelve checkpoints stand between you",
+                                "and the title."},
+                               "winter");
+    l.startHalfWidth = 9;
+    l.course = Through(l, {{70, 14, 25, 9},     {40, 40, 25, 7.5},   {45, 150, 30, 7.5},
+                           {35, 250, 25, 7.5},  {70, 270, 25, 7.5},  {100, 240, 25, 7.5},
+                           {95, 140, 30, 7.5},  {105, 80, 25, 7.5},  {130, 60, 25, 7.5},
+                           {160, 80, 25, 7.5},  {165, 180, 30, 7.5}, {160, 250, 25, 7.5},
+                           {190, 275, 25, 7.5}, {220, 250, 25, 7.5}, {225, 150, 30, 7.5},
+                           {220, 60, 0, 7.5}});
+    l.checkpointCount = 12;
+    l.islands = {{200, 3.5, 11, 2.5}, {420, -3.5, 10, 2.5}, {700, 3.5, 10, 2.5}, {1010, -3.5, 10, 2.5}};
+    l.sceneryDensity = 0.1;
+    l.hillHeight = 70;
+    l.bankRise = 4;
+    levels.push_back(l);
+  }
   return levels;
 }
 
@@ -108,6 +182,8 @@ LevelDescription BuildIntro() {
   l.hillHeight = 45;
   l.bankRise = 2;
   l.buoySpacing = 40;
+  // The intro draws every object of the layer in every frame: only what the camera sees.
+  l.sceneryReach = 24;
   l.seed = 4242;
   return l;
 }

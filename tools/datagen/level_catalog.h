@@ -30,6 +30,7 @@ struct LevelDescription {
   double sceneryDensity = 0.05;  // chance that a land cell near the river holds an object
   double hillHeight = 40;        // height of the hills beyond the banks, in height bytes
   double bankRise = 3;           // height bytes gained per cell away from the water
+  double sceneryReach = 1000;  // no scenery further than this from the water, in cells
   double buoySpacing = 0;  // the intro only: buoys along the channel every so many cells
   uint32_t seed = 1;
   bool available = false;

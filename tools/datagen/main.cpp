@@ -2,6 +2,7 @@
 //   datagen OUTDIR                          write a complete data directory
 //   datagen --check DIR                     check a data directory; non-zero when anything is wrong
 //   datagen --render-maps DIR OUTDIR [--track]   top-down pictures of its levels
+//   datagen --render-models DIR OUTDIR      pictures of its models
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "check_data.h"
 #include "level_dataset.h"
 #include "level_map_render.h"
+#include "model_preview.h"
 #include "pictures.h"
 
 namespace {
@@ -18,7 +20,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: datagen OUTDIR\n"
                "       datagen --check DIR\n"
-               "       datagen --render-maps DIR OUTDIR [--track]\n");
+               "       datagen --render-maps DIR OUTDIR [--track]\n"
+               "       datagen --render-models DIR OUTDIR\n");
   return 2;
 }
 
@@ -65,6 +68,10 @@ int main(int argc, char** argv) {
       if (argc == 5 && !track) return Usage();
       int count = RenderLevelMaps(argv[2], argv[3], track);
       std::printf("%d maps written to %s\n", count, argv[3]);
+      return 0;
+    }
+    if (first == "--render-models" && argc == 4) {
+      std::printf("%d model pictures written to %s\n", RenderModelPreviews(argv[2], argv[3]), argv[3]);
       return 0;
     }
     if (argc == 2 && !first.empty() && first[0] != '-') return Generate(first);

@@ -31,8 +31,8 @@ Mesh Conifer(int tiers, double height, double width, Colour needles, bool snowy)
     m.Add(Frustum(base, radius, top, 0, 8, needles, true), {});
     if (snowy) {
       // Snow lies on the upper part of each tier.
-      double cut = base + (top - base) * 0.45;
-      m.Add(Frustum(cut + 0.05, radius * 0.57, top + 0.08, 0, 8, Snow, false), {});
+      double cut = base + (top - base) * 0.4;
+      m.Add(Frustum(cut, radius * 0.6 * 1.12, top + 0.15, 0, 8, Snow, false), {});
     }
   }
   return m;
