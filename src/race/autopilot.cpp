@@ -2,6 +2,7 @@
 // while, followed by a steered run under throttle, on a copy of the boat with the race's
 // own motion code, and keeps the keys whose run brings the probe furthest along the course
 // field toward the next checkpoint (or through it). It sees only the grids and the boat.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -83,8 +84,9 @@ static float ScoreRun(KeyChoice first, KeyChoice second, int target) {
     int probe = ProbeOffset(boat.X, boat.Z, boat.Heading);
     if (probe >= 0 && CheckpointLayer[probe] == target) {
       // Through the gate: earlier is better; beyond it, the way on to the next one counts.
+      // (A next checkpoint out of reach from here must not make this one look worse.)
       float after = FieldNext.empty() ? (float)i : FieldAt(FieldNext, boat);
-      return -ReachedBonus + after + BlockedPenalty * blocked;
+      return -ReachedBonus + std::min(after, ReachedBonus / 2) + BlockedPenalty * blocked;
     }
   }
   return FieldAt(FieldNow, boat) + BlockedPenalty * blocked + (float)boat.Speed;

@@ -174,3 +174,30 @@ TEST_F(RaceSimulator, AutopilotStepByStepInTheGamesOwnLoop) {
   EXPECT_EQ(RunStepwise("winding", 1, 85), 0);
   EXPECT_EQ(RunStepwise("straight", 90, 0), fresh);
 }
+
+TEST_F(RaceSimulator, AutopilotGetsRoundSharpBendsInANarrowChannel) {
+  // Bends sharper than the boat can take at speed, in a channel narrower than the probe's
+  // reach: the boat ends on the banks and must turn on the spot to get on.
+  BuildCourse({{14, 318}, {14, 280}, {60, 260}, {20, 240}, {60, 220}, {20, 200}, {60, 180}},
+              4);
+  WriteLevelFiles("zigzag", 6);
+  RaceSimOptions options;
+  options.UseAutopilot = true;
+  options.TickLimit = 8000;
+  RaceSimResult r = SimulateRace("zigzag", options);
+  EXPECT_TRUE(r.Finished) << "checkpoints passed: " << r.CheckpointTicks.size();
+  EXPECT_GT(r.Crashes, 0);
+}
+
+TEST_F(RaceSimulator, AutopilotGivesUpOnAnUnreachableCheckpoint) {
+  BuildCourse({{14, 318}, {14, 200}, {14, 100}}, 6);
+  for (int r = 0; r < GridSize; r++) SetHeight(r, 150, 200);  // a dam across the river
+  WriteLevelFiles("dammed", 2);
+  RaceSimOptions options;
+  options.UseAutopilot = true;
+  options.TickLimit = 1500;
+  RaceSimResult r = SimulateRace("dammed", options);
+  EXPECT_FALSE(r.Finished);
+  EXPECT_EQ(r.CheckpointTicks.size(), 1u);
+  EXPECT_EQ(r.EndTickCount, 1500);
+}
