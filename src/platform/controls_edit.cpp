@@ -62,7 +62,7 @@ uint64_t TEdit::StateHash() const {
   THasher h;
   h.Add(BaseControlHash(*this));
   h.Add(Text);
-  bool focused = Form && Form->ActiveControl == this;
+  bool focused = Form && Form->FocusedControl() == this;
   h.Add((uint64_t)(focused ? (CaretVisibleNow() ? 1 : 2) : 0));
   return h.Value;
 }
@@ -79,7 +79,7 @@ void TEdit::Draw(TDrawList& d) {
   int textY = y + (Height - lineHeight) / 2;
   d.PushClip(x + 2, y + 2, Width - 4, Height - 4);
   DrawCaption(d, textX, textY, Font, Text, Enabled());
-  bool focused = Form->ActiveControl == this || Form->FocusedControl() == this;
+  bool focused = Form->FocusedControl() == this;
   if (focused && Enabled() && CaretVisibleNow())
     d.FillRect(textX + textW + 1, textY, 1, lineHeight, Font.Color);
   d.PopClip();

@@ -76,7 +76,7 @@ uint64_t TTrackBar::StateHash() const {
   h.Add((uint64_t)Max);
   h.Add((uint64_t)position_);
   h.Add((uint64_t)TickMarks);
-  h.Add((uint64_t)(Form && Form->ActiveControl == this));
+  h.Add((uint64_t)(Form && Form->FocusedControl() == this));
   return h.Value;
 }
 

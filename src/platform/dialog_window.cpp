@@ -69,6 +69,8 @@ void TApplication::RunDialog(TForm* dialog) {
     DialogWindow = nullptr;
     throw GameError(std::string("The setup window has no OpenGL drawing: ") + SDL_GetError());
   }
+  SDL_Window* previousWindow = SDL_GL_GetCurrentWindow();
+  SDL_GLContext previousContext = SDL_GL_GetCurrentContext();
   SDL_GL_MakeCurrent(DialogWindow, DialogContext);
   SDL_GL_SetSwapInterval(1);
   CreateSurfaceGui(DialogSurface);
@@ -78,19 +80,22 @@ void TApplication::RunDialog(TForm* dialog) {
 
   struct TCleanUp {
     TApplication* app;
+    SDL_Window* previousWindow;
+    SDL_GLContext previousContext;
     ~TCleanUp() {
       if (Dialog) Dialog->Hide();
       SDL_GL_MakeCurrent(DialogWindow, DialogContext);
       DestroySurfaceGui(DialogSurface);
       SDL_GL_MakeCurrent(DialogWindow, nullptr);
       SDL_GL_DeleteContext(DialogContext);
+      if (previousContext) SDL_GL_MakeCurrent(previousWindow, previousContext);
       SDL_DestroyWindow(DialogWindow);
       DialogContext = nullptr;
       DialogWindow = nullptr;
       Dialog = nullptr;
       app->terminated_ = false;  // the loop it ended is over
     }
-  } cleanUp{this};
+  } cleanUp{this, previousWindow, previousContext};
 
   dialog->Show();  // its FormShow may end the loop before the window appears
   if (!terminated_) {

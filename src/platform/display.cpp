@@ -132,13 +132,27 @@ bool SceneOnTopCoversScreen() {
          top->Left() + top->Width() >= GameWidth && top->Top() + top->Height() >= GameHeight;
 }
 
+// The forms from the topmost one that covers the whole screen up: what lies below it
+// cannot be seen.
+std::vector<TForm*> SeenForms() {
+  const std::vector<TForm*>& all = TForm::ZOrder();
+  size_t first = 0;
+  for (size_t i = 0; i < all.size(); i++) {
+    TForm* f = all[i];
+    if (f->Visible() && f->Left() <= 0 && f->Top() <= 0 && f->Left() + f->Width() >= GameWidth &&
+        f->Top() + f->Height() >= GameHeight)
+      first = i;
+  }
+  return std::vector<TForm*>(all.begin() + first, all.end());
+}
+
 void Present() {
   if (!GameWindow || !GameContext || !ScreenFbo) return;
   TGameContextScope scope;
   {
     TGlStateGuard guard;
     glBindFramebuffer(GL_FRAMEBUFFER, ScreenFbo);
-    ComposeForms(GameSurface, TForm::ZOrder(), 0, 0, GameWidth, GameHeight, SceneColor);
+    ComposeForms(GameSurface, SeenForms(), 0, 0, GameWidth, GameHeight, SceneColor);
     int dw = 0, dh = 0;
     SDL_GL_GetDrawableSize(GameWindow, &dw, &dh);
     TLetterbox box = ComputeLetterbox(dw, dh);

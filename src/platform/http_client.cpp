@@ -139,6 +139,8 @@ void THttpClient::Get(const std::string& address) {
       OnIdle();
     else
       Application.ProcessMessages();
+    // The game is being closed: it must not wait for the server.
+    if (Application.CloseRequested) cancelled_ = true;
     if (cancelled_) break;
   }
 

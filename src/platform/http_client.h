@@ -53,7 +53,8 @@ class THttpClient {
   // Throws HttpError for failures without an event of their own, and when a request is
   // already running.
   void Get(const std::string& address);
-  // Ends an open transfer at once; harmless when nothing runs.
+  // Ends an open transfer at once; harmless when nothing runs. A close of the game
+  // window by the window system ends it too.
   void Cancel();
   bool Busy() const { return busy_; }
   int StatusCode() const { return status_; }
