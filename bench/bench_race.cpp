@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -17,6 +18,10 @@
 
 static double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+static double CpuSeconds(std::clock_t since) {
+  return (double)(std::clock() - since) / CLOCKS_PER_SEC;
 }
 
 static void Write(const std::string& path, const std::string& bytes) {
@@ -77,13 +82,13 @@ int main() {
   ScreenState = StateRace;
   Throttle = -0.01;
   const long substeps = 5000000;
-  t0 = std::chrono::steady_clock::now();
+  std::clock_t c0 = std::clock();
   for (long i = 0; i < substeps; i++) {
-    Steering = (i / 400) % 3 == 0 ? 0.5 : 0.0;  // circles on the lake
+    Steering = (i / 300) % 2 == 0 ? 0.5 : -0.5;  // weaving across the lake
     PhysicsSubstep();
   }
-  double s = Seconds(t0);
-  std::printf("PhysicsSubstep: %.1f million substeps per second (%.0f ns each)\n",
+  double s = CpuSeconds(c0);
+  std::printf("PhysicsSubstep: %.1f million substeps per processor second (%.0f ns each)\n",
               substeps / s / 1e6, s / substeps * 1e9);
 
   // Five minutes of game time, scripted: full throttle with a steering pattern.
@@ -97,20 +102,27 @@ int main() {
       options.Script.push_back({tick + 150, VK_RIGHT_KEY, false});
     }
     t0 = std::chrono::steady_clock::now();
+    c0 = std::clock();
     RaceSimResult r = SimulateRace("lake", options);
     std::printf("scripted race of %d ticks (%.0f s of game time) at %d frames per tick: "
-                "%.1f ms, %d crashes\n",
-                r.EndTickCount, r.EndTickCount * 0.03, frames, Seconds(t0) * 1e3, r.Crashes);
+                "%.1f ms (%.1f ms of processor time), %d crashes\n",
+                r.EndTickCount, r.EndTickCount * 0.03, frames, Seconds(t0) * 1e3,
+                CpuSeconds(c0) * 1e3, r.Crashes);
   }
 
-  RaceSimOptions options;
-  options.UseAutopilot = true;
-  t0 = std::chrono::steady_clock::now();
-  RaceSimResult r = SimulateRace("winding", options);
-  std::printf("autopilot race on the winding course: %s, %d race ticks (%.2f s race time), "
-              "%d crashes, %.1f ms\n",
-              r.Finished ? "finished" : "not finished", r.RaceTicks, r.RaceSeconds, r.Crashes,
-              Seconds(t0) * 1e3);
+  WriteCourse("spiral", {{14, 318}, {14, 20}, {300, 20}, {300, 300}, {60, 300}, {60, 60},
+                         {260, 60}, {260, 260}, {100, 260}, {100, 100}});
+  for (const char* course : {"winding", "spiral"}) {
+    RaceSimOptions options;
+    options.UseAutopilot = true;
+    t0 = std::chrono::steady_clock::now();
+    c0 = std::clock();
+    RaceSimResult r = SimulateRace(course, options);
+    std::printf("autopilot race on the %s course: %s, %d race ticks (%.2f s race time), "
+                "%d crashes, %.1f ms (%.1f ms of processor time)\n",
+                course, r.Finished ? "finished" : "not finished", r.RaceTicks, r.RaceSeconds,
+                r.Crashes, Seconds(t0) * 1e3, CpuSeconds(c0) * 1e3);
+  }
   std::error_code ignored;
   std::filesystem::remove_all(dir, ignored);
   return 0;

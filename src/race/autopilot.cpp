@@ -72,24 +72,36 @@ static float FieldAt(const std::vector<float>& field, const BoatMotion& boat) {
   return field[probe];
 }
 
-// Lower is better.
-static float ScoreRun(KeyChoice first, KeyChoice second, int target) {
-  BoatMotion boat = {BoatX, BoatZ, BoatHeading, BoatSpeed, BoatSwing};
-  int32_t latch = CrashSoundState;
-  int blocked = 0;
-  int total = FirstPartTicks + SecondPartTicks;
-  for (int i = 0; i < total; i++) {
-    const KeyChoice& keys = i < FirstPartTicks ? first : second;
-    blocked += MoveBoat(boat, keys.Throttle, keys.Steering, Heightmap, latch);
-    int probe = ProbeOffset(boat.X, boat.Z, boat.Heading);
+// A look-ahead run on a copy of the boat; its score is lower the better the run went.
+struct LookAhead {
+  BoatMotion Boat;
+  int32_t Latch;
+  int Blocked;
+  int Steps;
+  bool Reached;  // through the checkpoint; Score is final
+  float Score;
+};
+
+static LookAhead StartLookAhead() {
+  LookAhead run = {{BoatX, BoatZ, BoatHeading, BoatSpeed, BoatSwing}, CrashSoundState, 0, 0,
+                   false, 0};
+  return run;
+}
+
+static void Advance(LookAhead& run, KeyChoice keys, int ticks, int target) {
+  for (int i = 0; i < ticks && !run.Reached; i++, run.Steps++) {
+    run.Blocked += MoveBoat(run.Boat, keys.Throttle, keys.Steering, Heightmap, run.Latch);
+    int probe = ProbeOffset(run.Boat.X, run.Boat.Z, run.Boat.Heading);
     if (probe >= 0 && CheckpointLayer[probe] == target) {
       // Through the gate: earlier is better; beyond it, the way on to the next one counts.
       // (A next checkpoint out of reach from here must not make this one look worse.)
-      float after = FieldNext.empty() ? (float)i : FieldAt(FieldNext, boat);
-      return -ReachedBonus + std::min(after, ReachedBonus / 2) + BlockedPenalty * blocked;
+      float after = FieldNext.empty() ? (float)run.Steps : FieldAt(FieldNext, run.Boat);
+      run.Score = -ReachedBonus + std::min(after, ReachedBonus / 2) + BlockedPenalty * run.Blocked;
+      run.Reached = true;
     }
   }
-  return FieldAt(FieldNow, boat) + BlockedPenalty * blocked + (float)boat.Speed;
+  if (!run.Reached)
+    run.Score = FieldAt(FieldNow, run.Boat) + BlockedPenalty * run.Blocked + (float)run.Boat.Speed;
 }
 
 // The heading error (degrees, -180..180) toward the lowest water cell of the field around
@@ -160,10 +172,16 @@ AutopilotKeys AutopilotDecide() {
       // helps to back away from a bank.
       if (throttle > 0 && BoatSpeed < -ReverseUsefulSpeed) continue;
       KeyChoice first = {throttle, steering};
-      float score = FieldUnreachable * 10;
-      for (double later : steerings) {
-        float s = ScoreRun(first, KeyChoice{-0.01, later}, target);
-        if (s < score) score = s;
+      LookAhead opening = StartLookAhead();
+      Advance(opening, first, FirstPartTicks, target);
+      float score = opening.Score;
+      if (!opening.Reached) {
+        score = FieldUnreachable * 10;
+        for (double later : steerings) {
+          LookAhead run = opening;
+          Advance(run, KeyChoice{-0.01, later}, SecondPartTicks, target);
+          score = std::min(score, run.Score);
+        }
       }
       // On a tie the keys already held win, so the boat does not twitch.
       bool current = throttle == Throttle && steering == Steering;
