@@ -112,6 +112,37 @@ TEST_F(BoatPhysics, UpHeldFromStandstillThenReleased) {
   }
 }
 
+TEST_F(BoatPhysics, TurnRateAndSwing) {
+  struct Case {
+    const char* name;
+    double speed, throttle, steering;
+    double heading, swing;  // after one substep on open water
+  } cases[] = {
+      // Left going forward: |speed| / 3 + 0.75 degrees (speed 3.01 after the throttle).
+      {"left under throttle", -3.0, -0.01, -0.5, -(3.01 / 3 + 0.75), -(3.01 / 4 + 0.5)},
+      {"right from standstill", 0.0, -0.01, 0.5, 0.01 / 3 + 0.75, 0.01 / 4 + 0.5},
+      {"left while coasting", -3.0, 0.0, -0.5, -2.976 / 3, -2.976 / 4},
+      {"right in reverse", 1.0, 0.01, 0.5, -(1.01 / 3) - 0.75, -(1.01 / 4) - 0.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetRaceState(5);
+    BoatSpeed = c.speed;
+    Throttle = c.throttle;
+    Steering = c.steering;
+    PhysicsSubstep();
+    EXPECT_NEAR(BoatHeading, c.heading, 1e-12);
+    EXPECT_NEAR(BoatSwing, c.swing, 1e-12);
+    double swing = BoatSwing, speed = BoatSpeed;
+    Steering = 0;
+    PhysicsSubstep();
+    if (c.throttle == 0) speed *= 0.992;
+    else speed += c.throttle;
+    EXPECT_NEAR(BoatSwing, swing * 0.89, 1e-12);  // the swing decays once the key is up
+    EXPECT_NEAR(BoatSpeed, speed, 1e-12);
+  }
+}
+
 TEST_F(BoatPhysics, MovesAreBlockedAbove76) {
   // At heading 0 the probe is cell (14, 304); moving 4 units forward takes it to (14, 303).
   ASSERT_EQ(ProbeCell(), 14 * GridSize + 304);
