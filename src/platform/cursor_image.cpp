@@ -5,7 +5,7 @@
 namespace {
 
 // The arrow's outline, tip at the top-left corner.
-const float Outline[][2] = {{0.5f, 0.5f},  {0.5f, 24.0f}, {6.5f, 18.5f}, {11.0f, 28.5f},
+const float Outline[][2] = {{0.0f, 0.0f},  {0.0f, 24.0f}, {6.5f, 18.5f}, {11.0f, 28.5f},
                             {15.0f, 26.5f}, {10.8f, 17.0f}, {18.5f, 17.0f}};
 const int OutlineCount = sizeof Outline / sizeof Outline[0];
 
