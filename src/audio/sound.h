@@ -25,7 +25,8 @@ extern FMUSIC_MODULE* CurrentSong;
 void LoadSampleBank();
 // FSOUND_PlaySound on the channel, then at once FSOUND_SetVolume with EffectsVolume.
 void PlayEffect(int channel, FSOUND_SAMPLE* sample);
-// Only when MusicOn: stop CurrentSong, load the file, play it at MusicVolume.
+// Only when MusicOn: stop and release CurrentSong, load the file, play it at MusicVolume.
+// A missing or broken file leaves CurrentSong empty and the music silent.
 void StartSong(const std::string& file);
 // At every level load: when MusicOn, stop CurrentSong.
 void StopSongForLevelLoad();
@@ -47,7 +48,7 @@ inline constexpr const char* TitleDecoderFile = "titledecoder.so";
 extern std::string DecoderDirectory;
 std::string TitleDecoderDirectory();  // with a trailing "/"
 // Looks for the decoder plugin; when it is missing shows the Abort/Ignore warning.
-// Abort ends the program. Runs once at start-up.
+// Abort ends the program at once with exit status 1. Runs once at start-up.
 void LoadTitleDecoder();
 void PlayTitleFile(const char* fileName, int argument);
 void StopTitleMusic();
