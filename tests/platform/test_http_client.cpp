@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/application.h"
 #include "platform/http_client.h"
 #include "platform/test_http_server.h"
 
@@ -148,4 +149,16 @@ TEST(HttpClient, ProxySettingsOfTheEnvironmentAreIgnored) {
   unsetenv("http_proxy");
   unsetenv("HTTP_PROXY");
   EXPECT_EQ(r.client.Body, "direct");
+}
+
+TEST(HttpClient, ClosingTheGameEndsARunningTransfer) {
+  TestHttpServer server("", TestHttpServer::Silent);
+  RecordingClient r;
+  r.client.OnIdle = [&] {
+    if (server.RequestArrived()) Application.CloseRequested = true;
+  };
+  r.client.Get(server.Address() + "/x");
+  Application.CloseRequested = false;
+  EXPECT_EQ(r.events, (Events{"resolved", "connect"}));
+  EXPECT_TRUE(server.WaitForClientClose());
 }
