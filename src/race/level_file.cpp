@@ -54,10 +54,14 @@ void OpenLevelFile(LevelFileReader& file, const std::string& path) {
     throw FileError("Could not open the level file " + path + " (" + std::strerror(errno) + ").");
   char buffer[4096];
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) file.Bytes.append(buffer, n);
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 &&
+         file.Bytes.size() <= LevelFileMaxBytes)
+    file.Bytes.append(buffer, n);
   bool failed = std::ferror(f) != 0;
   if (std::fclose(f) != 0 || failed)
     throw FileError("Could not read the level file " + path + ".");
+  if (file.Bytes.size() > LevelFileMaxBytes && file.Bytes.find(EndOfFileByte) > LevelFileMaxBytes)
+    throw FileError("The level file " + path + " is far too large to be a level file.");
   size_t end = file.Bytes.find(EndOfFileByte);
   if (end != std::string::npos) file.Bytes.resize(end);
 }

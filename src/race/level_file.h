@@ -15,6 +15,8 @@ inline constexpr size_t LevelLineMax = 255;
 inline constexpr int LevelNumberLimit = 999;  // level numbers run 1..998
 inline constexpr const char* EndMarker = "#eop";
 inline constexpr int BestTimesMax = 5;
+// A level file holds a few kilobytes; anything beyond this is refused unread.
+inline constexpr size_t LevelFileMaxBytes = 1 << 20;
 
 // Scrambles a stored line or unscrambles a read one (the operation is its own inverse).
 std::string ScrambleLine(const std::string& line);

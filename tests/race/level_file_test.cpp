@@ -190,6 +190,11 @@ TEST(LevelFileReading, BadNumbersNameTheFileAndLine) {
   WriteBytes("data/level3.dcc", open + StoredLine("fast") + StoredLine("Ann"));
   EXPECT_THROW(ReadLevelBestTimes("data/level3.dcc"), ConvertError);
   EXPECT_THROW(ReadLevelHeader("data/missing.dcc"), FileError);
+  WriteBytes("data/huge.dcc", bytes + std::string(LevelFileMaxBytes, 'x'));
+  EXPECT_THROW(ReadLevelHeader("data/huge.dcc"), FileError);
+  // A file that ends early by its 0x1A reads as usual, whatever follows.
+  WriteBytes("data/huge.dcc", bytes + "\x1a" + std::string(LevelFileMaxBytes, 'x'));
+  EXPECT_EQ(ReadLevelHeader("data/huge.dcc").TargetTime, 95);
 }
 
 TEST(LevelFileReading, NumbersAsTheLinesHoldThem) {
