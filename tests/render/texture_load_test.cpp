@@ -3,11 +3,15 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "gl_context.h"
 #include "platform/display.h"
 #include "render/loaders.h"
+#include "platform/message_box.h"
+#include "race/race_state.h"
 #include "render/render_state.h"
 #include "shell/errors.h"
 #include "shell/form1.h"
@@ -119,4 +123,42 @@ TEST_F(TextureLoad, TinyPictureGivesNoTexture) {
   EXPECT_EQ(WaterTexture, 0u);
   EXPECT_NE(RiverTexture, 0u);
   EXPECT_NE(IntroTexture[2], 0u);
+}
+
+// Start-up loading: the menu window placed, the textures, the boat, the title-music check
+// (whose warning comes between the boat and the scenery), then the model list.
+TEST_F(TextureLoad, LoadModelsInItsOrder) {
+  auto writeModel = [](const std::string& name) {
+    std::ofstream file("data/" + name + ".rib", std::ios::binary);
+    for (int k = 1; k <= 13; ++k) file << "#\r\n";
+    file << "Color [1 1 1]\r\nPolygon \"P\" [0 0 0 1 0 0 1 1 0] \"N\" [0 0 1 0 0 1 0 0 1]\r\n";
+  };
+  writeModel("vontel");
+  writeModel("rock");
+  std::ofstream("data/models.cfg", std::ios::binary) << "rock\r\n1\r\n1\r\n1\r\n";
+  std::memset(ModelTable, 0, sizeof ModelTable);
+  LastCheckpoint = 5;
+  Form1->SetBounds(40, 30, 640, 480);
+  bool warned = false, boatBeforeWarning = false, sceneryAfterWarning = false;
+  MessageBoxHook = [&](const std::string&, const std::string&, MsgButtons) {
+    warned = true;
+    boatBeforeWarning = ModelTable[0] != 0;
+    sceneryAfterWarning = ModelTable[5] == 0;
+    return MsgResult::Ignore;
+  };
+  LoadModels();
+  MessageBoxHook = nullptr;
+  EXPECT_EQ(Form1->Left(), 0);
+  EXPECT_EQ(Form1->Top(), 0);
+  EXPECT_EQ(Form1->Width(), 800);
+  EXPECT_EQ(Form1->Height(), 600);
+  EXPECT_EQ(LastCheckpoint, -1);
+  EXPECT_NE(SnowflakeTexture, 0u);
+  EXPECT_NE(ModelTable[0], 0u);
+  EXPECT_NE(ModelTable[5], 0u);
+  EXPECT_EQ(ModelTable[7], 0u);
+  if (warned) {  // the decoder plugin is not beside the test program
+    EXPECT_TRUE(boatBeforeWarning);
+    EXPECT_TRUE(sceneryAfterWarning);
+  }
 }
