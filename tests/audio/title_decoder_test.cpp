@@ -155,6 +155,31 @@ TEST_F(TitleDecoder, StartBlockCarriesArgumentNameOneAndZero) {
   EXPECT_EQ(*stops, 2);
 }
 
+// Nothing is cached: each call looks the export up in the library loaded now.
+TEST_F(TitleDecoder, ExportsAreLookedUpAtEveryCall) {
+  DecoderDirectory = RecorderPlugin;
+  LoadTitleDecoder();
+  ASSERT_TRUE(DecoderLoaded);
+  void* recorder = DecoderLibrary;
+  auto* starts = static_cast<int*>(dlsym(recorder, "RecorderStartCalls"));
+  auto* stops = static_cast<int*>(dlsym(recorder, "RecorderStopCalls"));
+  ASSERT_TRUE(starts && stops);
+  void* bare = dlopen((NoExportsPlugin + "/titledecoder.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(bare, nullptr);
+  PlayTitleFile("data/title.vqf", 0);
+  DecoderLibrary = bare;
+  PlayTitleFile("data/title.vqf", 0);
+  StopTitleMusic();
+  EXPECT_EQ(*starts, 1);
+  EXPECT_EQ(*stops, 0);
+  DecoderLibrary = recorder;
+  PlayTitleFile("data/title.vqf", 0);
+  StopTitleMusic();
+  EXPECT_EQ(*starts, 2);
+  EXPECT_EQ(*stops, 1);
+  dlclose(bare);
+}
+
 // A block laid out another way carries no name the decoder would read.
 TEST(DecoderStartBlock, NameOnlyWhereFieldTwoSaysSo) {
   DecoderStartBlock block;
