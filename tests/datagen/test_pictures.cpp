@@ -273,3 +273,48 @@ TEST(Pictures, TwoRunsWriteIdenticalPictures) {
     EXPECT_TRUE(a == b);
   }
 }
+
+TEST(Pictures, CheckNamesTheFileOfABrokenPicture) {
+  fs::path data = Generate("check");
+  struct Cleanup {
+    fs::path root;
+    ~Cleanup() { fs::remove_all(root); }
+  } cleanup{data.parent_path()};
+  fs::path log = data.parent_path() / "check.log";
+  auto check = [&] {
+    std::string command = std::string(VONTEL_BINARY_DIR) + "/bin/datagen --check " +
+                          data.string() + " > " + log.string() + " 2>&1";
+    int status = std::system(command.c_str());
+    std::ifstream in(log);
+    return std::make_pair(status, std::string(std::istreambuf_iterator<char>(in), {}));
+  };
+  // Other parts of the data set are checked too; only the pictures matter here.
+  auto complaint = [&](const std::string& output, const char* file) {
+    return output.find((data / file).string()) != std::string::npos;
+  };
+
+  struct Breakage {
+    const char* victim;
+    const char* how;  // "cut": keep only the first bytes; else the file copied over it
+  };
+  const Breakage breakages[] = {
+      {"menue2.jpg", "cut"},        // does not decode
+      {"fluss.jpg", "menue3.jpg"},  // a texture of the wrong size
+      {"menue7.jpg", "menue3.jpg"}, // an arrow of the wrong size
+      {"intro4.jpg", "cut"},
+  };
+  // The check is slow (it drives every level), so all breakages go into one run.
+  std::string before = check().second;
+  for (const Breakage& b : breakages) {
+    ASSERT_FALSE(complaint(before, b.victim)) << b.victim << " was reported before it broke";
+    fs::path victim = data / b.victim;
+    if (std::string(b.how) == "cut")
+      fs::resize_file(victim, 300);
+    else
+      fs::copy_file(data / b.how, victim, fs::copy_options::overwrite_existing);
+  }
+  auto [status, output] = check();
+  EXPECT_NE(status, 0);
+  for (const Breakage& b : breakages)
+    EXPECT_TRUE(complaint(output, b.victim)) << b.victim << " is not named in:\n" << output;
+}
