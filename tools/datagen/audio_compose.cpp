@@ -161,24 +161,29 @@ static void WriteBass(PatternWriter& w, const SongContext& c, Section section, i
   }
 }
 
-// Three voices, each moving to the nearest tone of the next chord.
+// The chord's root, third and fifth as the inversion that moves least from the last one.
 static void WritePad(PatternWriter& w, const SongContext& c, int bar, int globalBar, int voices[3]) {
   const SongStyle& s = c.Style;
   int chord = ChordOf(s, globalBar);
-  std::vector<int> tones;
-  for (int octave = -1; octave <= 1; octave++) {
-    for (int k : {0, 2, 4}) tones.push_back(DegreeNote(s, s.Root - 12, chord + k + 7 * octave));
-  }
-  std::vector<int> used;
-  for (int v = 0; v < 3; v++) {
-    int best = tones[0];
-    for (int t : tones) {
-      bool taken = std::find(used.begin(), used.end(), t) != used.end();
-      if (!taken && std::abs(t - voices[v]) < std::abs(best - voices[v])) best = t;
+  int best[3] = {0, 0, 0}, bestMove = 1 << 30;
+  for (int lowest = -3; lowest <= 5; lowest++) {  // which chord tone is lowest, and its octave
+    int tones[3];
+    for (int v = 0; v < 3; v++) {
+      int index = lowest + v;  // consecutive chord tones: root, third, fifth, root + octave...
+      int octave = index >= 0 ? index / 3 : -((-index + 2) / 3);
+      tones[v] = DegreeNote(s, s.Root - 12, chord + 2 * (index - 3 * octave) + 7 * octave);
     }
-    used.push_back(best);
-    voices[v] = best;
-    w.Note(bar * StepsPerBar, ChPad1 + v, best, InPad, 48);
+    int move = 0;
+    for (int v = 0; v < 3; v++) move += std::abs(tones[v] - voices[v]);
+    if (tones[0] < s.Root - 14 || tones[2] > s.Root + 14) move += 100;  // keep to the middle
+    if (move < bestMove) {
+      bestMove = move;
+      std::copy(tones, tones + 3, best);
+    }
+  }
+  for (int v = 0; v < 3; v++) {
+    voices[v] = best[v];
+    w.Note(bar * StepsPerBar, ChPad1 + v, best[v], InPad, 48);
   }
 }
 
