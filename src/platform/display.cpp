@@ -223,7 +223,7 @@ bool OpenGameWindow(const TDisplayMode& wanted, const std::string& title) {
     GameWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   wanted.Width > 0 ? wanted.Width : GameWidth,
                                   wanted.Height > 0 ? wanted.Height : GameHeight,
-                                  SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                                  SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     if (GameWindow) break;
   }
   if (!GameWindow) {
@@ -235,14 +235,24 @@ bool OpenGameWindow(const TDisplayMode& wanted, const std::string& title) {
   want.w = wanted.Width;
   want.h = wanted.Height;
   want.refresh_rate = wanted.RefreshRate;
+  // The window is shown first: X11 sizes a window for full screen only once it is mapped.
+  SDL_ShowWindow(GameWindow);
   bool switched = false;
   if (SDL_GetClosestDisplayMode(0, &want, &closest) && closest.w == wanted.Width &&
       closest.h == wanted.Height && SDL_SetWindowDisplayMode(GameWindow, &closest) == 0 &&
       SDL_SetWindowFullscreen(GameWindow, SDL_WINDOW_FULLSCREEN) == 0)
     switched = true;
-  // Refused: full screen at the desktop's size, the picture scaled to fit.
-  if (!switched) SDL_SetWindowFullscreen(GameWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
-  SDL_ShowWindow(GameWindow);
+  // Refused: full screen at the desktop's size, the picture scaled to fit. The window is
+  // first given the desktop's place and size itself, since without a window manager
+  // nobody else would.
+  if (!switched) {
+    SDL_DisplayMode desktop;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+      SDL_SetWindowSize(GameWindow, desktop.w, desktop.h);
+      SDL_SetWindowPosition(GameWindow, 0, 0);
+    }
+    SDL_SetWindowFullscreen(GameWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
   SDL_RaiseWindow(GameWindow);
   ApplyCursorState();
   return true;

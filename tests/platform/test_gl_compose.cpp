@@ -152,3 +152,17 @@ TEST_F(GameWindowTest, UpdateWithTheContextReleasedPaintsAndLeavesItReleased) {
   ReadScreenPixels(screen);
   EXPECT_EQ(PixelRgb(screen, 5, 5), 0x204060u);
 }
+
+TEST_F(GameWindowTest, WindowCoversTheDesktopAndTheMouseMapsThroughTheLetterbox) {
+  TDisplayMode desktop = GetCurrentDisplayMode();
+  SDL_Window* window = SDL_GL_GetCurrentWindow();
+  ASSERT_NE(window, nullptr);
+  int w = 0, h = 0, x = -1, y = -1;
+  SDL_GetWindowSize(window, &w, &h);
+  SDL_GetWindowPosition(window, &x, &y);
+  EXPECT_EQ(w, desktop.Width);
+  EXPECT_EQ(h, desktop.Height);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 0);
+  EXPECT_GT(GameWindowColorBits(), 0);
+}
