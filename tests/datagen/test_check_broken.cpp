@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "race/level_file.h"
 #include "test_datagen_support.h"
@@ -44,36 +45,13 @@ struct Damage {
   const char* file;  // the name the report must mention
   std::function<void(const std::string& dir)> apply;
 };
-}  // namespace
 
-TEST(CheckBroken, EachDamageIsReportedByFileName) {
+// Generates once, then checks a damaged copy for each damage.
+void ExpectEachReported(const std::vector<Damage>& damages) {
   TempDir dir;
   RunResult made;
   std::string data = Generate(dir, &made);
   ASSERT_EQ(made.exitCode, 0) << made.output;
-
-  const Damage damages[] = {
-      {"short heightmap", "level3.raw", [](const std::string& d) { Truncate(d + "/level3.raw", 5000); }},
-      {"short checkpoint layer", "level2add.raw",
-       [](const std::string& d) { Truncate(d + "/level2add.raw", 102399); }},
-      {"level file without #eop", "level2.dcc", [](const std::string& d) { DropEndMarkers(d + "/level2.dcc"); }},
-      {"intro level file without #eop", "intro.dcc", [](const std::string& d) { DropEndMarkers(d + "/intro.dcc"); }},
-      {"bad number in the model list", "models.cfg",
-       [](const std::string& d) { ReplaceLine(d + "/models.cfg", 3, "1,x"); }},
-      {"model list naming a missing model", "oak.rib", [](const std::string& d) { fs::remove(d + "/oak.rib"); }},
-      {"missing boat model", "vontel.rib", [](const std::string& d) { fs::remove(d + "/vontel.rib"); }},
-      {"missing picture", "fluss.jpg", [](const std::string& d) { fs::remove(d + "/fluss.jpg"); }},
-      {"configuration of five lines", "vontel.cfg",
-       [](const std::string& d) { WriteBytes(d + "/vontel.cfg", "<#Vontel\r\n0\r\n100\r\n170\r\n170\r\n"); }},
-      {"checkpoint count that is no number", "level4.dcc",
-       [](const std::string& d) {
-         // Line 6 of level 4 is its checkpoint count (two description lines).
-         ReplaceLine(d + "/level4.dcc", 6, ScrambleLine("seven"));
-       }},
-      {"target time the autopilot cannot beat", "level1.dcc",
-       [](const std::string& d) { ReplaceLine(d + "/level1.dcc", 7, ScrambleLine("20")); }},
-      {"missing level 1", "level1.dcc", [](const std::string& d) { fs::remove(d + "/level1.dcc"); }},
-  };
   for (const Damage& damage : damages) {
     std::string broken = dir.Sub(std::string("broken-") + damage.file);
     fs::remove_all(broken);
@@ -85,6 +63,44 @@ TEST(CheckBroken, EachDamageIsReportedByFileName) {
         << damage.what << ": the report does not name " << damage.file << "\n" << check.output;
     fs::remove_all(broken);
   }
+}
+}  // namespace
+
+TEST(CheckBroken, DamagedGridsAreReportedByFileName) {
+  ExpectEachReported({
+      {"short heightmap", "level3.raw", [](const std::string& d) { Truncate(d + "/level3.raw", 5000); }},
+      {"short checkpoint layer", "level2add.raw",
+       [](const std::string& d) { Truncate(d + "/level2add.raw", 102399); }},
+      {"missing intro heightmap", "intro.raw", [](const std::string& d) { fs::remove(d + "/intro.raw"); }},
+  });
+}
+
+TEST(CheckBroken, DamagedLevelFilesAreReportedByFileName) {
+  ExpectEachReported({
+      {"level file without #eop", "level2.dcc", [](const std::string& d) { DropEndMarkers(d + "/level2.dcc"); }},
+      {"intro level file without #eop", "intro.dcc",
+       [](const std::string& d) { DropEndMarkers(d + "/intro.dcc"); }},
+      {"checkpoint count that is no number", "level4.dcc",
+       [](const std::string& d) {
+         // Line 6 of level 4 is its checkpoint count (two description lines).
+         ReplaceLine(d + "/level4.dcc", 6, ScrambleLine("seven"));
+       }},
+      {"target time the autopilot cannot beat", "level1.dcc",
+       [](const std::string& d) { ReplaceLine(d + "/level1.dcc", 7, ScrambleLine("20")); }},
+      {"missing level 1", "level1.dcc", [](const std::string& d) { fs::remove(d + "/level1.dcc"); }},
+  });
+}
+
+TEST(CheckBroken, DamagedModelsPicturesAndConfigurationAreReportedByFileName) {
+  ExpectEachReported({
+      {"bad number in the model list", "models.cfg",
+       [](const std::string& d) { ReplaceLine(d + "/models.cfg", 3, "1,x"); }},
+      {"model list naming a missing model", "oak.rib", [](const std::string& d) { fs::remove(d + "/oak.rib"); }},
+      {"missing boat model", "vontel.rib", [](const std::string& d) { fs::remove(d + "/vontel.rib"); }},
+      {"missing picture", "fluss.jpg", [](const std::string& d) { fs::remove(d + "/fluss.jpg"); }},
+      {"configuration of five lines", "vontel.cfg",
+       [](const std::string& d) { WriteBytes(d + "/vontel.cfg", "<#Vontel\r\n0\r\n100\r\n170\r\n170\r\n"); }},
+  });
 }
 
 TEST(CheckBroken, MissingDirectoryIsReported) {

@@ -136,8 +136,9 @@ TEST_F(ModelsFiles, GameReaderLoadsEveryModelWithOutwardUnitNormals) {
         EXPECT_NEAR(std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]), 1.0, 0.01) << name;
         EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0) << name << ": a normal points inwards";
       }
-      if (t.HasColor)
+      if (t.HasColor) {
         for (float c : t.Color) EXPECT_TRUE(c >= 0 && c <= 1) << name;
+      }
     }
   }
   EXPECT_GE(files, 11);

@@ -58,7 +58,7 @@ CheckReport CheckDataDirectory(const std::string& dir) {
 
   LevelFileFields intro;
   std::string introPath = JoinPath(dir, "intro.dcc");
-  if (CheckLevelFile(introPath, "", intro, problems)) CheckGrids(dir, "intro", 0, problems);
+  if (CheckLevelFile(introPath, "", intro, problems, false)) CheckGrids(dir, "intro", 0, problems);
 
   int levels = 0;
   bool configOk = std::filesystem::exists(JoinPath(dir, "vontel.cfg"));

@@ -51,7 +51,7 @@ bool NumberLine(LevelFileReader& f, const std::string& path, const char* what, i
 }  // namespace
 
 bool CheckLevelFile(const std::string& path, const std::string& dataDir, LevelFileFields& fields,
-                    std::vector<std::string>& problems) {
+                    std::vector<std::string>& problems, bool raced) {
   LevelFileReader f;
   try {
     OpenLevelFile(f, path);
@@ -87,7 +87,7 @@ bool CheckLevelFile(const std::string& path, const std::string& dataDir, LevelFi
     problems.push_back("The level file " + path + " gives " + std::to_string(fields.CheckpointCount) +
                        " checkpoints; a race needs at least one.");
   bool targetOk = NumberLine(f, path, "the target time in seconds", fields.TargetTime, problems);
-  if (targetOk && fields.TargetTime <= 0)
+  if (raced && targetOk && fields.TargetTime <= 0)
     problems.push_back("The level file " + path + " has a target time of " +
                        std::to_string(fields.TargetTime) + " seconds, which nobody can beat.");
   fields.TerrainName = ReadPlainLine(f);
@@ -96,7 +96,9 @@ bool CheckLevelFile(const std::string& path, const std::string& dataDir, LevelFi
   fields.Season = ReadPlainLine(f);
   if (fields.TerrainName.empty())
     problems.push_back("The level file " + path + " names no terrain files.");
-  if (fields.MusicFile.empty())
+  if (!raced) {
+    // Nothing after the checkpoint count matters for the intro.
+  } else if (fields.MusicFile.empty())
     problems.push_back("The level file " + path + " names no music file.");
   else if (!dataDir.empty() && !std::filesystem::exists(JoinPath(dataDir, fields.MusicFile)))
     problems.push_back("The level file " + path + " plays the music file " + fields.MusicFile +

@@ -176,14 +176,14 @@ LevelDescription BuildIntro() {
   l.course = {Run(20, 9),  Bend(5, 150, 9),  Run(50, 10), Bend(-5, 150, 10),
               Run(20, 10), Bend(6, 150, 11), Run(50, 11), Bend(-6, 150, 11),
               Run(20, 11), Bend(5, 150, 12), Run(60, 12)};
-  l.islands = {{125, 7, 10, 3}, {215, -7, 12, 3.5}};
+  l.islands = {{70, -7, 8, 2.5}, {125, 7, 10, 3}, {215, -7, 12, 3.5}, {260, 6, 7, 2.5}};
   l.checkpointCount = 1;
-  l.sceneryDensity = 0.05;
-  l.hillHeight = 45;
-  l.bankRise = 2;
+  l.sceneryDensity = 0.1;
+  l.hillHeight = 75;
+  l.bankRise = 3;
   l.buoySpacing = 40;
   // The intro draws every object of the layer in every frame: only what the camera sees.
-  l.sceneryReach = 24;
+  l.sceneryReach = 20;
   l.seed = 4242;
   return l;
 }
