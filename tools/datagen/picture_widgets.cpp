@@ -90,15 +90,6 @@ void DrawPanel(Canvas& canvas, PixelRect r, float darkness, Rgb faceColour) {
   mark(r.x1 - 3, r.y1 - 3, -1, -1);
 }
 
-void DrawSlot(Canvas& canvas, PixelRect sprite, Rgb ground) {
-  PixelRect r{sprite.x0 - 8, sprite.y0 - 8, sprite.x1 + 8, sprite.y1 + 8};
-  Mask rim = RoundedRectMask(canvas.width, canvas.height, r.x0 - 3, r.y0 - 3, r.x1 + 3, r.y1 + 3, 7);
-  BlendMask(canvas, rim, {0.50f, 0.60f, 0.72f}, 0.8f);
-  Mask inner = RoundedRectMask(canvas.width, canvas.height, r.x0 - 1, r.y0 - 1, r.x1 + 1, r.y1 + 1, 5);
-  BlendMask(canvas, inner, {0.02f, 0.03f, 0.05f}, 1.0f);
-  FillRect(canvas, r.x0, r.y0, r.x1, r.y1, ground);
-}
-
 void DrawWell(Canvas& canvas, PixelRect r) {
   FillRect(canvas, r.x0 - 3, r.y0 - 3, r.x1 + 3, r.y1 + 3, {0.10f, 0.14f, 0.20f}, 0.8f);
   FillRect(canvas, r.x0, r.y0, r.x1, r.y1, {0, 0, 0});

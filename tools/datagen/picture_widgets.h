@@ -15,10 +15,6 @@ void DrawButton(Canvas& canvas, PixelRect rect, const std::string& word, float t
 // is exactly the colour `face`.
 void DrawPanel(Canvas& canvas, PixelRect rect, float darkness,
                Rgb face = {0.010f, 0.020f, 0.035f});
-// A sunken slot of one flat colour, for a keyed sprite drawn on `rect` by the game. The
-// flat colour reaches 8 pixels beyond the rectangle, so every JPEG block under the sprite
-// is flat and decodes to the same colour.
-void DrawSlot(Canvas& canvas, PixelRect rect, Rgb ground);
 // A flat black well with corner brackets, for places where the game draws its own picture.
 void DrawWell(Canvas& canvas, PixelRect rect);
 // The game's name in chrome letters, centred on (cx, cy).

@@ -1,6 +1,7 @@
 // Backgrounds of the level map and options, the credits, the race result and loading.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "picture_noise.h"
 #include "picture_paint.h"
@@ -19,13 +20,22 @@ void Heading(Canvas& canvas, const char* words, int cx, int baseline, float pixe
   PaintRamp(canvas, text.mask, at, at.y + text.inkTop, at.y + text.inkBottom, EmberRamp);
 }
 
-// Faint height lines, as on a river chart.
-void DrawContours(Canvas& canvas, PixelRect r) {
+// Pixels from the rectangle, 0 inside it.
+float DistanceTo(PixelRect r, int x, int y) {
+  float dx = std::max({r.x0 - x, 0, x - r.x1}), dy = std::max({r.y0 - y, 0, y - r.y1});
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+// Faint height lines, as on a river chart. They fade out around the arrows, whose
+// ground must stay flat: 8 pixels beyond each arrow every JPEG block is one colour.
+void DrawContours(Canvas& canvas, PixelRect r, const std::vector<PixelRect>& keepFlat) {
   for (int y = r.y0; y <= r.y1; ++y)
     for (int x = r.x0; x <= r.x1; ++x) {
       float h = Fbm(x * 0.006f, y * 0.006f, 4, 601) * 14;
       float line = std::fabs(h - std::round(h));
       float ink = std::clamp(1 - line * 14, 0.0f, 1.0f);
+      for (PixelRect k : keepFlat)
+        ink *= std::clamp((DistanceTo(k, x, y) - 9) / 12, 0.0f, 1.0f);
       if (ink > 0) canvas.Blend(x, y, {0.20f, 0.38f, 0.46f}, 0.16f * ink);
     }
 }
@@ -64,13 +74,11 @@ Canvas MakeLevelMapBackground() {
   DimScene(canvas, 0.35f);
   DrawLogo(canvas, 400, 84, 76);
   DrawRule(canvas, 250, 550, 140);
-  // Level title, description, minimap and the toggles sit on this panel.
-  DrawPanel(canvas, {372, 186, 790, 582}, 0.82f);
-  DrawContours(canvas, {380, 194, 782, 574});
+  // Level title, description, minimap, arrows and toggles sit on this panel, whose
+  // face is the arrows' own ground colour.
+  DrawPanel(canvas, {282, 186, 790, 582}, 1.0f, kArrowGround);
+  DrawContours(canvas, {290, 194, 782, 574}, {{300, 290, 356, 362}, {700, 290, 756, 362}});
   DrawWell(canvas, {392, 370, 551, 529});
-  // The places of the previous and next arrows.
-  DrawSlot(canvas, {300, 290, 356, 362}, kArrowGround);
-  DrawSlot(canvas, {700, 290, 756, 362}, kArrowGround);
   DrawButton(canvas, {50, 500, 200, 599}, "Back", 26);
   return canvas;
 }

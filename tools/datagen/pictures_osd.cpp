@@ -46,8 +46,9 @@ Canvas MakeOsd() {
   }
   TextImage word = RenderText("CHECKPOINT", {kFontSansBold, 30, kWiden, 2.0f}, 12);
   Spot at = CentreOn(word, 512, centreRow);
-  PaintGlow(canvas, word.mask, at, 8, {1.0f, 0.5f, 0.12f}, 0.7f);
-  PaintRamp(canvas, word.mask, at, at.y + word.inkTop, at.y + word.inkBottom, ChromeRamp);
+  // Added to the scene, dark tones would vanish: bright gold letters in an orange glow.
+  PaintGlow(canvas, word.mask, at, 8, {1.0f, 0.5f, 0.12f}, 0.9f);
+  PaintRamp(canvas, word.mask, at, at.y + word.inkTop, at.y + word.inkBottom, EmberRamp);
   // Nothing below the visible band: keep it black.
   for (int y = kVisibleRows + 2; y < canvas.height; ++y)
     for (int x = 0; x < canvas.width; ++x) canvas.At(x, y) = {};

@@ -6,7 +6,7 @@
 // exactly that colour, flat, wherever a sprite is drawn, so a background pixel that JPEG
 // moved a step away from the key still matches what lies under it.
 extern const Rgb kSelectorGround;  // menu panel behind the selector, x 550..599
-extern const Rgb kArrowGround;     // level-map slots behind the two arrows
+extern const Rgb kArrowGround;     // level-map panel behind the two arrows
 
 // Screens, 800 x 600.
 enum class MenuSky { Calm, Flash, Afterglow };
