@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <set>
 
 #include "../../tools/datagen/audio_data.h"
@@ -43,6 +42,7 @@ struct XmFacts {
   bool TimingEffects = false;      // speed, jumps, breaks, loops, delays
   std::vector<int> Notes;          // every note played, channel by channel, in order
   std::set<int> Instruments;
+  std::vector<std::vector<uint8_t>> SampleData;  // of each instrument, as stored
   double Seconds() const {
     double rows = 0;
     for (int o : Orders) rows += PatternRows.at(o);
@@ -86,6 +86,22 @@ static XmFacts ReadXm(const std::vector<uint8_t>& b) {
     }
     at = end;
   }
+  int instruments = U16(b, h + 12);
+  for (int i = 0; i < instruments; i++) {
+    uint32_t size = U32(b, at);
+    int samples = U16(b, at + 27);
+    size_t headers = at + size;
+    size_t data = headers + size_t(samples) * 40;
+    std::vector<uint8_t> bytes;
+    for (int k = 0; k < samples; k++) {
+      uint32_t length = U32(b, headers + size_t(k) * 40);
+      bytes.insert(bytes.end(), b.begin() + data, b.begin() + data + length);
+      data += length;
+    }
+    f.SampleData.push_back(bytes);
+    at = data;
+  }
+  EXPECT_EQ(at, b.size()) << "the file ends with the last sample";
   return f;
 }
 
@@ -177,7 +193,8 @@ TEST(DatagenAudio, SongsLastAMinuteAndDiffer) {
   std::string dir = Generate("gen-songs");
   std::set<int> tempos;
   std::set<std::vector<int>> melodies;
-  std::map<int, int> lowestNotes;
+  std::set<std::vector<uint8_t>> leads;
+  std::set<std::set<int>> keys;  // pitch classes each song uses
   for (const std::string& name : SongNames()) {
     SCOPED_TRACE(name);
     XmFacts f = ReadXm(ReadBytes(dir + "/" + name));
@@ -188,8 +205,15 @@ TEST(DatagenAudio, SongsLastAMinuteAndDiffer) {
     EXPECT_GT(f.Notes.size(), 500u);
     tempos.insert(f.Bpm);
     melodies.insert(std::vector<int>(f.Notes.begin(), f.Notes.begin() + 200));
+    ASSERT_FALSE(f.SampleData.empty());
+    leads.insert(f.SampleData[0]);
+    std::set<int> pitchClasses;
+    for (int n : f.Notes) pitchClasses.insert(n % 12);
+    keys.insert(pitchClasses);
   }
   EXPECT_GE(tempos.size(), 3u);
+  EXPECT_GE(leads.size(), 3u);
+  EXPECT_GE(keys.size(), 3u);
   EXPECT_EQ(melodies.size(), SongNames().size());
 }
 
