@@ -8,9 +8,6 @@ Rgb Mix(Rgb a, Rgb b, float t) {
 }
 Rgb Scale(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 Rgb Add(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb FromHex(uint32_t v) {
-  return {((v >> 16) & 255) / 255.0f, ((v >> 8) & 255) / 255.0f, (v & 255) / 255.0f};
-}
 
 Canvas::Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels((size_t)w * h, fill) {}
 
@@ -48,13 +45,6 @@ void BoxPass(std::vector<T>& v, int count, int length, int stride, int step, int
   }
 }
 
-struct Vec3 {
-  float r = 0, g = 0, b = 0;
-  Vec3 operator+(Vec3 o) const { return {r + o.r, g + o.g, b + o.b}; }
-  Vec3 operator-(Vec3 o) const { return {r - o.r, g - o.g, b - o.b}; }
-  Vec3 operator*(float k) const { return {r * k, g * k, b * k}; }
-};
-
 }  // namespace
 
 void BlurMask(Mask& mask, int radius) {
@@ -65,20 +55,6 @@ void BlurMask(Mask& mask, int radius) {
     BoxPass(mask.values, mask.height, mask.width, mask.width, 1, box, line);
     BoxPass(mask.values, mask.width, mask.height, 1, mask.width, box, line);
   }
-}
-
-void BlurCanvas(Canvas& canvas, int radius) {
-  if (radius < 1) return;
-  int box = std::max(1, radius / 2);
-  std::vector<Vec3> v(canvas.pixels.size());
-  for (size_t i = 0; i < v.size(); ++i)
-    v[i] = {canvas.pixels[i].r, canvas.pixels[i].g, canvas.pixels[i].b};
-  std::vector<Vec3> line;
-  for (int pass = 0; pass < 3; ++pass) {
-    BoxPass(v, canvas.height, canvas.width, canvas.width, 1, box, line);
-    BoxPass(v, canvas.width, canvas.height, 1, canvas.width, box, line);
-  }
-  for (size_t i = 0; i < v.size(); ++i) canvas.pixels[i] = {v[i].r, v[i].g, v[i].b};
 }
 
 Mask DilateMask(const Mask& mask, int radius) {

@@ -11,7 +11,6 @@ struct Rgb {
 Rgb Mix(Rgb a, Rgb b, float t);  // a at t = 0, b at t = 1
 Rgb Scale(Rgb c, float k);
 Rgb Add(Rgb a, Rgb b);
-Rgb FromHex(uint32_t rrggbb);
 
 struct Canvas {
   int width = 0;
@@ -45,7 +44,6 @@ struct Mask {
 
 // Three box blurs in a row approximate a gaussian of the given radius.
 void BlurMask(Mask& mask, int radius);
-void BlurCanvas(Canvas& canvas, int radius);
 // Grows the mask by radius pixels (a round brush).
 Mask DilateMask(const Mask& mask, int radius);
 // Copies a region into a larger mask with padding so effects may spread.

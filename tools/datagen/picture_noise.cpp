@@ -47,10 +47,6 @@ float Noise(float x, float y, int period, uint32_t seed) {
 
 }  // namespace
 
-float TileNoise(float x, float y, int period, uint32_t seed) {
-  return Noise(x, y, period, seed);
-}
-
 float TileFbm(float x, float y, int period, int octaves, uint32_t seed) {
   float sum = 0, weight = 0, amp = 1;
   for (int o = 0; o < octaves; ++o) {

@@ -14,9 +14,8 @@ class PictureRng {
   uint64_t state_;
 };
 
-// Smooth noise in 0..1 that repeats every `period` units on both axes (period >= 1).
-float TileNoise(float x, float y, int period, uint32_t seed);
-// Sum of octaves of TileNoise; the period doubles with the frequency, so it still tiles.
+// Octaves of smooth noise in 0..1 that repeat every `period` units on both axes
+// (period >= 1); the period doubles with the frequency, so the sum still tiles.
 float TileFbm(float x, float y, int period, int octaves, uint32_t seed);
 // Non-repeating version for the big screen pictures.
 float Fbm(float x, float y, int octaves, uint32_t seed);

@@ -7,10 +7,6 @@ Spot CentreOn(const TextImage& text, int cx, int cy) {
   return {cx - (text.inkLeft + text.inkRight) / 2, cy - (text.inkTop + text.inkBottom) / 2};
 }
 
-Spot BaselineAt(const TextImage& text, int x, int baselineY) {
-  return {x - text.inkLeft, baselineY - text.baseline};
-}
-
 Spot CentreBaseline(const TextImage& text, int cx, int baselineY) {
   return {cx - (text.inkLeft + text.inkRight) / 2, baselineY - text.baseline};
 }

@@ -9,8 +9,6 @@ struct Spot {
 
 // Places the ink box of the text with its centre at (cx, cy).
 Spot CentreOn(const TextImage& text, int cx, int cy);
-// Places the text with its ink starting at x and its baseline on row y.
-Spot BaselineAt(const TextImage& text, int x, int baselineY);
 // Centred horizontally on cx, baseline on row y.
 Spot CentreBaseline(const TextImage& text, int cx, int baselineY);
 
