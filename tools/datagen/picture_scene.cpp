@@ -70,6 +70,24 @@ void PaintBush(Canvas& canvas, Point base, float size, PictureRng& rng, float fl
   }
 }
 
+// A small house on the bank with one window still lit.
+void PaintCabin(Canvas& canvas, Point base, float size) {
+  Rgb wall{0.02f, 0.03f, 0.04f};
+  FillPolygon(canvas, {{base.x - size, base.y}, {base.x - size, base.y - size * 0.9f},
+                       {base.x + size, base.y - size * 0.9f}, {base.x + size, base.y}},
+              wall);
+  FillPolygon(canvas, {{base.x - size * 1.25f, base.y - size * 0.85f},
+                       {base.x, base.y - size * 1.7f},
+                       {base.x + size * 1.25f, base.y - size * 0.85f}},
+              wall);
+  Point window{base.x + size * 0.35f, base.y - size * 0.45f};
+  float half = std::max(0.8f, size * 0.2f);
+  FillPolygon(canvas, {{window.x - half, window.y - half}, {window.x + half, window.y - half},
+                       {window.x + half, window.y + half}, {window.x - half, window.y + half}},
+              {1.0f, 0.72f, 0.32f});
+  GlowDisc(canvas, window, half * 4, {1.0f, 0.55f, 0.2f}, 0.35f);
+}
+
 void PaintBolt(Canvas& canvas, const SceneLook& look) {
   PictureRng rng(look.boltSeed);
   struct Branch {
@@ -231,6 +249,17 @@ void PaintDuskScene(Canvas& canvas, const SceneLook& look) {
       float cover = std::clamp(y - top, 0.0f, 1.0f);
       canvas.Blend(x, y, Rgb{0.015f, 0.035f, 0.04f}, cover);
     }
+  }
+
+  // Two cabins on the far banks.
+  const float cabinDepths[] = {0.06f, 0.16f};
+  for (int k = 0; k < 2; ++k) {
+    float d = cabinDepths[k];
+    int y = horizon + int(d * (h - horizon));
+    int side = k == 0 ? 1 : 0;
+    float half = RiverHalfWidth(d) * (1 + 0.25f * BankOffset(y, side));
+    float x = RiverCentre(d, look) + (side ? 1 : -1) * (half + 14 + 30 * d);
+    PaintCabin(canvas, {x, float(y)}, 4 + 22 * d);
   }
 
   // Shrubs along both banks, growing as they come nearer.
