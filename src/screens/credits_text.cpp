@@ -10,7 +10,7 @@ const std::vector<std::string>& CreditsLines() {
       "A production of",
       "the Vontel river team",
       " ",
-      "Made with care for everyone who loves fast water.",
+      "Thanks for racing with us!",
       " ",
       "Code ",
       "*********",
@@ -40,7 +40,7 @@ const std::vector<std::string>& CreditsLines() {
       "refer to",
       "lan.vontel.example",
       " ",
-      "Made with care for everyone who loves fast water.",
+      "Thanks for racing with us!",
   };
   return lines;
 }
