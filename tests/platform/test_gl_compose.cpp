@@ -166,3 +166,44 @@ TEST_F(GameWindowTest, WindowCoversTheDesktopAndTheMouseMapsThroughTheLetterbox)
   EXPECT_EQ(y, 0);
   EXPECT_GT(GameWindowColorBits(), 0);
 }
+
+TEST_F(GameWindowTest, MessageProcessingRepaintsWhatChanged) {
+  TForm form;
+  form.Color = 0x000000;
+  form.Show();
+  form.Update();
+  TLabel* label = form.Add<TLabel>();
+  label->SetBounds(0, 0, 50, 20);
+  label->AutoSize = false;
+  label->Transparent = false;
+  label->Color = 0xFF8000;
+  TBitmap screen;
+  for (int pass = 0; pass < 5000; pass++) {  // repaints come at most every few ms
+    Application.ProcessMessages();
+    ReadScreenPixels(screen);
+    if (PixelRgb(screen, 10, 10) == 0xFF8000u) break;
+  }
+  EXPECT_EQ(PixelRgb(screen, 10, 10), 0xFF8000u);
+}
+
+TEST_F(GameWindowTest, SceneFormOnTopIsLeftToItsOwnLoop) {
+  TForm menu, scene;
+  menu.Color = 0x000080;
+  menu.Show();
+  scene.ShowsScene = true;
+  scene.Show();
+  glClearColor(0, 1, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  SwapGameWindow();
+  // Below the race nothing is composed by message processing, however much changes.
+  menu.Color = 0x800000;
+  glClearColor(1, 1, 1, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  for (int pass = 0; pass < 2000; pass++) Application.ProcessMessages();
+  TBitmap screen;
+  ReadScreenPixels(screen);
+  EXPECT_EQ(PixelRgb(screen, 400, 300), 0x00FF00u);
+  SwapGameWindow();
+  ReadScreenPixels(screen);
+  EXPECT_EQ(PixelRgb(screen, 400, 300), 0xFFFFFFu);
+}
