@@ -22,6 +22,6 @@ struct LevelTiming {
 // course misses the target, one who races it clean makes it.
 int TargetFromAutopilot(double autopilotSeconds);
 
-// Writes intro.*, level1.* .. levelN.*; needs vontel.cfg in place already (the autopilot
+// Writes intro.*, level1.* .. levelN.* and returns their figures, the intro's first; needs vontel.cfg in place already (the autopilot
 // loads every level as the game does). Throws std::runtime_error on failure.
 std::vector<LevelTiming> WriteLevels(const std::string& dataDir);

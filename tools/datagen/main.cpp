@@ -39,6 +39,10 @@ int Generate(const std::string& dir) {
       allFinished = false;
       continue;
     }
+    if (t.targetSeconds == 0) {
+      std::printf("%s: course %.0f cells, %d objects\n", t.terrainName.c_str(), t.courseLength, t.objects);
+      continue;
+    }
     std::printf("%s: course %.0f cells, %d objects, autopilot %.2f s (%d crashes), target %d s\n",
                 t.terrainName.c_str(), t.courseLength, t.objects, t.autopilotSeconds, t.crashes,
                 t.targetSeconds);
