@@ -65,6 +65,16 @@ TBitmap LoadJpeg(const std::string& path) {
   jpeg_create_decompress(&info);
   jpeg_stdio_src(&info, file);
   jpeg_read_header(&info, TRUE);
+  // A header may claim any size; pictures beyond this are refused rather than allocated.
+  const unsigned long long MaxPixels = 32ull * 1024 * 1024;
+  if (info.image_width == 0 || info.image_height == 0 || info.image_width > 16384 ||
+      info.image_height > 16384 ||
+      (unsigned long long)info.image_width * info.image_height > MaxPixels) {
+    std::string size = std::to_string(info.image_width) + " x " + std::to_string(info.image_height);
+    jpeg_destroy_decompress(&info);
+    std::fclose(file);
+    throw FileError("The picture " + path + " is too large to load (" + size + " pixels).");
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   if (info.output_components != 3) {

@@ -104,6 +104,31 @@ TEST(Jpeg, MissingDamagedAndForeignFilesAreErrorsNamingTheFile) {
   std::remove(text.c_str());
 }
 
+TEST(Jpeg, HeaderClaimingAHugeSizeIsRefusedBeforeDecoding) {
+  std::string path = TempPath("huge.jpg");
+  WriteJpeg(path, 64, 48);
+  std::string bytes;
+  {
+    std::ifstream in(path, std::ios::binary);
+    bytes.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  // The frame header: FF C0, length, precision, height, width.
+  size_t sof = bytes.find("\xff\xc0");
+  ASSERT_NE(sof, std::string::npos);
+  bytes[sof + 5] = (char)0xEA;  // height 60000
+  bytes[sof + 6] = (char)0x60;
+  bytes[sof + 7] = (char)0xEA;  // width 60000
+  bytes[sof + 8] = (char)0x60;
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), bytes.size());
+  }
+  std::string message = ErrorOf(path);
+  std::remove(path.c_str());
+  EXPECT_NE(message.find("too large"), std::string::npos) << message;
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+}
+
 TEST(Bitmap, EmptyPictureHasBlackTransparentColourAndSetSizeFillsBlack) {
   TBitmap empty;
   EXPECT_EQ(empty.TransparentColor(), 0u);
