@@ -16,6 +16,7 @@ LevelDescription Level(int number, const char* title, std::vector<std::string> d
   level.title = title;
   level.description = std::move(description);
   level.season = season;
+  level.song = LevelSongFile(number);
   level.available = number == 1;
   level.seed = 1000u + 77u * number;
   return level;
@@ -171,6 +172,7 @@ LevelDescription BuildIntro() {
   l.title = "Intro";
   l.description = {"The river the intro flies over."};
   l.season = "normal";
+  l.song = "lomira.xm";  // never played: the intro has its title music
   l.startHalfWidth = 9;
   // Follows the camera's line from far down the river back to the boat, always under it.
   l.course = {Run(20, 9),  Bend(5, 150, 9),  Run(50, 9),  Bend(-5, 150, 9),

@@ -23,6 +23,7 @@ struct LevelDescription {
   std::string title;
   std::vector<std::string> description;  // two to four lines
   std::string season = "normal";         // "normal" or "winter"
+  std::string song;                      // music module played in the race, under data/
   double startHalfWidth = 8;
   std::vector<CourseStep> course;
   int checkpointCount = 2;  // checkpoint 0 (the open water) plus the gates 1..count-1

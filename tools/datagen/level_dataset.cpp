@@ -3,7 +3,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "audio_data.h"
 #include "level_build.h"
 #include "level_catalog.h"
 #include "level_io.h"
@@ -23,7 +22,7 @@ LevelFileFields Fields(const LevelDescription& level, int targetSeconds) {
   f.TargetTime = targetSeconds;
   f.TerrainName = level.terrainName;
   f.ReservedLine = "river course " + level.terrainName;
-  f.MusicFile = level.number > 0 ? LevelSongFile(level.number) : LevelSongFile(1);
+  f.MusicFile = level.song;
   f.Season = level.season;
   return f;
 }
