@@ -10,6 +10,7 @@
 #include "screens/level_map_form.h"
 #include "screens/level_map_rules.h"
 #include "screens_fixture.h"
+#include "shell/form1.h"
 #include "shell/state.h"
 
 TEST(LevelMapRules, InfoTextForThreeLinesAndNinetyFiveSeconds) {
@@ -288,4 +289,27 @@ TEST_F(LevelMapScreen, LevelFileWithoutEndMarkerIsAnErrorNotAHang) {
   Form3->FormShow();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].find("data/level1.dcc"), std::string::npos) << boxes[0];
+}
+
+TEST_F(LevelMapScreen, LockedMessageLivesOneHundredTicks) {
+  WriteLevel(1, Level(1));
+  WriteLevel(2, Level(2, false));
+  ScreenState = StateLevelMap;
+  Form3->Show();
+  Form3->Image3MouseDown(TMouseButton::Left, 0, 0);
+  for (int tick = 1; tick <= 100; tick++) ThreadedTimer1Timer();
+  EXPECT_EQ(Form3->Label3->Caption, "Level not availible. First play this!");
+  ThreadedTimer1Timer();
+  EXPECT_EQ(Form3->Label3->Caption, "");
+}
+
+TEST_F(LevelMapScreen, MissingFirstLevelKeepsTheCaptions) {
+  WriteLevel(1, Level(1));
+  Form3->FormShow();
+  std::filesystem::remove("data/level1.dcc");
+  Form3->FormShow();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("data/level1.dcc"), std::string::npos) << boxes[0];
+  EXPECT_EQ(Form3->Label1->Caption, "River 1");
+  EXPECT_EQ(LevelOrdinal, 1);
 }
