@@ -51,6 +51,11 @@ std::vector<int16_t> RecordedSamples(const std::string& file, long from, long to
 
 void WaitAudio(int ms) { SDL_Delay(Uint32(ms)); }
 
+void WaitRecorded(const std::string& file, int ms) {
+  long target = RecordedFrames(file) + FramesOf(ms);
+  for (int waited = 0; RecordedFrames(file) < target && waited < ms * 10 + 3000; waited += 10) SDL_Delay(10);
+}
+
 int PeakOf(const std::vector<int16_t>& s) {
   int peak = 0;
   for (int16_t v : s) peak = std::max(peak, std::abs(int(v)));

@@ -16,8 +16,11 @@ std::string UseDiskAudio(const std::string& tag);
 long RecordedFrames(const std::string& file);
 // The recorded 16-bit stereo samples from frame `from` to `to` (-1: the end).
 std::vector<int16_t> RecordedSamples(const std::string& file, long from, long to = -1);
-// Waits while the disk driver writes, at least `ms` of real time.
+// Waits `ms` of real time.
 void WaitAudio(int ms);
+// Waits until the disk driver has written `ms` more of sound, however slowly a loaded
+// machine lets it run (gives up after a generous multiple of that time).
+void WaitRecorded(const std::string& file, int ms);
 
 int PeakOf(const std::vector<int16_t>& s);
 double RmsOf(const std::vector<int16_t>& s);

@@ -233,7 +233,8 @@ TEST(DatagenAudio, UnwritableDirectoryIsAnErrorNamingTheFile) {
 
 // Each instrument's XM note sounds at the pitch of the same MIDI note: one note of a tiny
 // module, played by the mixer and recorded, its period found by autocorrelation near the
-// expected one.
+// expected one. (The bell is left out: its partials are inharmonic by design, so its period
+// is no measure of its pitch.)
 TEST(DatagenAudio, InstrumentsPlayInTune) {
   struct Case {
     const char* Name;
@@ -243,7 +244,7 @@ TEST(DatagenAudio, InstrumentsPlayInTune) {
   const Case cases[] = {{"square lead", MakeLead(LeadTimbre::Square, 1), 69},
                         {"organ", MakeLead(LeadTimbre::Organ, 1), 60},
                         {"plucked string", MakeLead(LeadTimbre::Pluck, 1), 64},
-                        {"bell", MakeLead(LeadTimbre::Bell, 1), 72},
+                        {"saw lead", MakeLead(LeadTimbre::Saw, 1), 72},
                         {"round bass", MakeBass(BassTimbre::Round), 40},
                         {"string pad", MakePad(PadTimbre::Strings), 57}};
   std::string out = UseDiskAudio("tune");
@@ -266,7 +267,7 @@ TEST(DatagenAudio, InstrumentsPlayInTune) {
     FMUSIC_MODULE* song = FMUSIC_LoadSong(file.c_str());
     ASSERT_NE(song, nullptr);
     FMUSIC_PlaySong(song);
-    WaitAudio(700);
+    WaitRecorded(out, 700);
     FMUSIC_FreeSong(song);
     FSOUND_Close();
     std::vector<int16_t> rec = RecordedSamples(out, FramesOf(150), FramesOf(550));

@@ -73,50 +73,50 @@ TEST_F(SoundRules, MissingFilesLeaveEmptySlotsAndSilence) {
   PlayEffect(EngineChannel, EngineSample2);
   StartSong("data/lomira.xm");
   EXPECT_EQ(CurrentSong, nullptr);
-  WaitAudio(400);
+  WaitRecorded(Out, 400);
   EXPECT_EQ(PeakSince(from, 0), 0);
 }
 
 TEST_F(SoundRules, EffectsSliderSetsTheEngineChannelAtOnceAndTheNextEffect) {
   PlayEffect(EngineChannel, EngineSample1);
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   long loud = RecordedFrames(Out);
   SetEffectsVolume(0);
   EXPECT_EQ(EffectsVolume, 0);
-  WaitAudio(400);
+  WaitRecorded(Out, 400);
   EXPECT_GT(PeakOf(RecordedSamples(Out, loud - FramesOf(300), loud - FramesOf(100))), 4000);
   EXPECT_EQ(PeakSince(loud), 0) << "the playing engine loop follows the slider at once";
 
   // the next click on the event channel plays at the new volume
   long click = RecordedFrames(Out);
   PlayEffect(EventChannel, ClickSample);
-  WaitAudio(300);
+  WaitRecorded(Out, 300);
   EXPECT_EQ(PeakSince(click, 0), 0);
 }
 
 // The slider leaves channel 41 as it is until its next sound.
 TEST_F(SoundRules, EventChannelKeepsItsVolumeUntilItsNextSound) {
   PlayEffect(EventChannel, EngineSample1);  // the finish sound: the idle loop on channel 41
-  WaitAudio(300);
+  WaitRecorded(Out, 300);
   long moved = RecordedFrames(Out);
   SetEffectsVolume(0);
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   EXPECT_GT(PeakSince(moved), 4000);
   long next = RecordedFrames(Out);
   PlayEffect(EventChannel, EngineSample1);
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   EXPECT_EQ(PeakSince(next), 0);
 }
 
 // Channel 41 does not follow the slider, so its level shows what PlayEffect sets.
 TEST_F(SoundRules, EffectLevelFollowsEffectsVolume) {
   PlayEffect(EventChannel, EngineSample2);
-  WaitAudio(600);
+  WaitRecorded(Out, 600);
   long a = RecordedFrames(Out);
   double full = RmsBetween(a - FramesOf(400), a - FramesOf(100));
   SetEffectsVolume(64);
   PlayEffect(EventChannel, EngineSample2);
-  WaitAudio(600);
+  WaitRecorded(Out, 600);
   long b = RecordedFrames(Out);
   double quarter = RmsBetween(b - FramesOf(400), b - FramesOf(100));
   ASSERT_GT(full, 1000.0);
@@ -134,19 +134,19 @@ TEST_F(SoundRules, RaceEndStopsTheEngineOnly) {
 TEST_F(SoundRules, SongPlaysAndTheMusicSliderActsAtOnce) {
   StartSong("data/lomira.xm");
   ASSERT_NE(CurrentSong, nullptr);
-  WaitAudio(1200);
+  WaitRecorded(Out, 1200);
   long change = RecordedFrames(Out);
   double before = RmsBetween(change - FramesOf(900), change - FramesOf(100));
   EXPECT_GT(before, 300.0);
   SetMusicVolume(40);
   EXPECT_EQ(MusicVolume, 40);
-  WaitAudio(1000);
+  WaitRecorded(Out, 1000);
   double after = RmsBetween(change + FramesOf(150), RecordedFrames(Out));
   EXPECT_LT(after, before * 0.4);
   EXPECT_GT(after, 0.0);
   long muted = RecordedFrames(Out);
   SetMusicVolume(0);
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   EXPECT_EQ(PeakSince(muted), 0);
 }
 
@@ -154,11 +154,11 @@ TEST_F(SoundRules, SongStartedAfterTheSliderMovedPlaysAtTheSlidersVolume) {
   SetMusicVolume(0);  // no song yet: only remembered
   StartSong("data/song3.xm");
   ASSERT_NE(CurrentSong, nullptr);
-  WaitAudio(800);
+  WaitRecorded(Out, 800);
   EXPECT_EQ(PeakSince(0, 0), 0);
   long raised = RecordedFrames(Out);
   SetMusicVolume(255);
-  WaitAudio(800);
+  WaitRecorded(Out, 800);
   EXPECT_GT(PeakSince(raised), 1000);
 }
 
@@ -166,42 +166,42 @@ TEST_F(SoundRules, SongStartedAfterTheSliderMovedPlaysAtTheSlidersVolume) {
 // song start, which then plays.
 TEST_F(SoundRules, MusicSwitch) {
   StartSong("data/lomira.xm");
-  WaitAudio(600);
+  WaitRecorded(Out, 600);
   SetMusicOff(true);
   EXPECT_FALSE(MusicOn);
   long off = RecordedFrames(Out);
   StopSongForLevelLoad();
   StartSong("data/" + LevelSongFile(2));  // race start
-  WaitAudio(300);
+  WaitRecorded(Out, 300);
   StopEngineSound();
   StartSong("data/lomira.xm");  // race end, back to the menu
-  WaitAudio(400);
+  WaitRecorded(Out, 400);
   EXPECT_EQ(PeakSince(off), 0);
 
   SetMusicOff(false);
   EXPECT_TRUE(MusicOn);
   long on = RecordedFrames(Out);
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   EXPECT_EQ(PeakSince(on), 0) << "switching music on starts nothing";
 
   long start = RecordedFrames(Out);
   StartSong("data/" + LevelSongFile(1));
-  WaitAudio(1000);
+  WaitRecorded(Out, 1000);
   EXPECT_GT(PeakSince(start), 1000);
 }
 
 TEST_F(SoundRules, LevelLoadStopsTheSongAndTheNextStartReplacesIt) {
   StartSong("data/lomira.xm");
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   StopSongForLevelLoad();
   long stopped = RecordedFrames(Out);
-  WaitAudio(400);
+  WaitRecorded(Out, 400);
   EXPECT_EQ(PeakSince(stopped), 0);
   StartSong("data/song5.xm");
   EXPECT_NE(CurrentSong, nullptr);
   EXPECT_EQ(FMUSIC_LoadedSongCount(), 1) << "the replaced song was released";
   long playing = RecordedFrames(Out);
-  WaitAudio(1000);
+  WaitRecorded(Out, 1000);
   EXPECT_GT(PeakSince(playing), 1000);
 }
 

@@ -43,7 +43,7 @@ TEST_F(DiskSound, VolumeOfTheChannel) {
     EXPECT_EQ(FSOUND_PlaySound(40, s), 40);
     FSOUND_SetVolume(40, c.Volume);
     ASSERT_TRUE(WaitUntilSilent(40, 3000));
-    WaitAudio(150);
+    WaitRecorded(Out, 150);
     int peak = PeakOf(RecordedSamples(Out, from));
     if (c.Audible) {
       EXPECT_GT(peak, 8000);
@@ -61,7 +61,7 @@ TEST_F(DiskSound, IsPlayingFollowsTheSampleToItsEnd) {
   EXPECT_TRUE(FSOUND_IsPlaying(40));
   EXPECT_FALSE(FSOUND_IsPlaying(41));
   EXPECT_TRUE(WaitUntilSilent(40, 3000));
-  WaitAudio(100);
+  WaitRecorded(Out, 100);
   EXPECT_FALSE(FSOUND_IsPlaying(40));
 }
 
@@ -70,14 +70,14 @@ TEST_F(DiskSound, LoopRepeatsUntilItsChannelStops) {
   ASSERT_NE(s, nullptr);
   FSOUND_PlaySound(40, s);
   FSOUND_SetVolume(40, 255);
-  WaitAudio(600);  // six times the sample's length
+  WaitRecorded(Out, 600);  // six times the sample's length
   EXPECT_TRUE(FSOUND_IsPlaying(40));
   long beforeStop = RecordedFrames(Out);
   EXPECT_GT(PeakOf(RecordedSamples(Out, beforeStop - FramesOf(300), beforeStop - FramesOf(100))), 8000);
   FSOUND_StopSound(40);
   EXPECT_FALSE(FSOUND_IsPlaying(40));
   long stopped = RecordedFrames(Out);
-  WaitAudio(400);
+  WaitRecorded(Out, 400);
   EXPECT_EQ(PeakOf(RecordedSamples(Out, stopped + FramesOf(150))), 0);
 }
 
@@ -90,11 +90,11 @@ TEST_F(DiskSound, NewSampleCutsTheOneBefore) {
   ASSERT_NE(shortTone, nullptr);
   FSOUND_PlaySound(41, longTone);
   FSOUND_SetVolume(41, 255);
-  WaitAudio(300);
+  WaitRecorded(Out, 300);
   FSOUND_PlaySound(41, shortTone);
   ASSERT_TRUE(WaitUntilSilent(41, 3000));
   long ended = RecordedFrames(Out);
-  WaitAudio(500);
+  WaitRecorded(Out, 500);
   EXPECT_EQ(PeakOf(RecordedSamples(Out, ended + FramesOf(150))), 0);
 }
 
@@ -111,7 +111,7 @@ TEST_F(DiskSound, ChannelsAreIndependent) {
   EXPECT_FALSE(FSOUND_IsPlaying(41));
   FSOUND_SetVolume(40, 0);
   long quiet = RecordedFrames(Out);
-  WaitAudio(400);
+  WaitRecorded(Out, 400);
   EXPECT_TRUE(FSOUND_IsPlaying(40));
   EXPECT_EQ(PeakOf(RecordedSamples(Out, quiet + FramesOf(150))), 0);
 }

@@ -224,7 +224,7 @@ TEST_F(TitleDecoder, DecodableFilePlaysUntilStopped) {
   std::string dir = MakeTempDir("title-wav");
   WriteToneWav(dir + "/tune.wav", 3.0, 440, 0.5, 22050);
   PlayTitleFile((dir + "/tune.wav").c_str(), 0);
-  WaitAudio(800);
+  WaitRecorded(out, 800);
   EXPECT_GT(PeakOf(RecordedSamples(out, 0)), 8000);
   StopTitleMusic();
   long stopped = RecordedFrames(out);
@@ -232,7 +232,7 @@ TEST_F(TitleDecoder, DecodableFilePlaysUntilStopped) {
   EXPECT_EQ(RecordedFrames(out), stopped) << "the plugin's device is closed";
   // the disk file starts anew for the sound library's own device
   ASSERT_TRUE(FSOUND_Init(44100, 42, 0));
-  WaitAudio(300);
+  WaitRecorded(out, 300);
   EXPECT_EQ(PeakOf(RecordedSamples(out, 0)), 0);
   FSOUND_Close();
 }
@@ -245,7 +245,7 @@ TEST_F(TitleDecoder, TwinVqFilePlays) {
   std::string dir = MakeTempDir("title-vqf");
   WriteBytes(dir + "/title.vqf", NoiseVqf(400));
   PlayTitleFile((dir + "/title.vqf").c_str(), 0);
-  WaitAudio(800);
+  WaitRecorded(out, 800);
   StopTitleMusic();
   EXPECT_GT(PeakOf(RecordedSamples(out, 0)), 8000);
   // cut off after its header and first frame: still no error, at most a blip
@@ -265,9 +265,9 @@ TEST_F(TitleDecoder, StartWhilePlayingReplacesTheTune) {
   WriteToneWav(dir + "/loud.wav", 5.0, 440, 0.8, 44100);
   WriteToneWav(dir + "/quiet.wav", 5.0, 440, 0.05, 44100);
   PlayTitleFile((dir + "/loud.wav").c_str(), 0);
-  WaitAudio(500);
+  WaitRecorded(out, 500);
   PlayTitleFile((dir + "/quiet.wav").c_str(), 0);
-  WaitAudio(600);
+  WaitRecorded(out, 600);
   int peak = PeakOf(RecordedSamples(out, FramesOf(150)));
   EXPECT_GT(peak, 800);
   EXPECT_LT(peak, 4000);
