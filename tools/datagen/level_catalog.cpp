@@ -177,8 +177,8 @@ LevelDescription BuildIntro() {
   // Follows the camera's line from far down the river back to the boat, always under it.
   l.course = {Run(20, 9),  Bend(5, 150, 9),  Run(50, 9),  Bend(-5, 150, 9),
               Run(20, 9),  Bend(6, 150, 10), Run(50, 10), Bend(-6, 150, 10),
-              Run(20, 10), Bend(5, 150, 11), Run(60, 11)};
-  l.islands = {{70, -6, 8, 2}, {125, 6, 10, 2.5}, {215, -6.5, 12, 2.5}, {260, 5, 7, 2}};
+              Run(20, 10), Bend(5, 150, 11), Run(68, 11)};
+  l.islands = {{70, -6, 8, 2}, {125, 6, 10, 2.5}, {215, -6.5, 12, 2.5}, {262, -5, 7, 2}};
   l.checkpointCount = 1;
   l.sceneryDensity = 0.1;
   l.hillHeight = 75;
