@@ -61,7 +61,7 @@ std::vector<LevelDescription> BuildCatalogue() {
     LevelDescription l = Level(3, "Frozen Stream",
                                {"Winter has come to the valley.",
                                 "Snow on the banks, ice-cold water.",
-                                "A line of buoys marks the fifth checkpoint."},
+                                "A line of buoys marks the finish."},
                                "winter");
     l.startHalfWidth = 9;
     l.course = Through(l, {{140, 14, 45, 10}, {60, 60, 40, 11}, {90, 130, 40, 11},

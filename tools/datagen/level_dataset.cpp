@@ -21,7 +21,9 @@ LevelFileFields Fields(const LevelDescription& level, int targetSeconds) {
   f.CheckpointCount = level.checkpointCount;
   f.TargetTime = targetSeconds;
   f.TerrainName = level.terrainName;
-  f.ReservedLine = "river course " + level.terrainName;
+  // Free text for whoever opens the file; the game never reads it.
+  f.ReservedLine = "river course ";
+  f.ReservedLine += level.terrainName;
   f.MusicFile = level.song;
   f.Season = level.season;
   return f;
