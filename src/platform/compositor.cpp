@@ -50,9 +50,12 @@ void DrawForm(TRenderSurface& s, TForm& form, ImDrawList* list, int originX, int
   int w = form.Width(), h = form.Height();
   d.PushClip(0, 0, w, h);
   if (form.ShowsScene && sceneTexture) {
+    // The 3D picture is opaque whatever alpha its passes left in the drawing target.
     ImVec2 p0((float)d.OriginX, (float)d.OriginY);
+    list->AddCallback([](const ImDrawList*, const ImDrawCmd*) { glDisable(GL_BLEND); }, nullptr);
     list->AddImage((ImTextureID)(intptr_t)sceneTexture, p0, ImVec2(p0.x + w, p0.y + h),
                    ImVec2(0, 1), ImVec2(1, 0));  // OpenGL rows run bottom up
+    list->AddCallback([](const ImDrawList*, const ImDrawCmd*) { glEnable(GL_BLEND); }, nullptr);
   } else {
     d.FillRect(0, 0, w, h, form.Color);
     const TBitmap& image = form.Canvas.Image;

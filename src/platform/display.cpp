@@ -151,8 +151,17 @@ void Present() {
   TGameContextScope scope;
   {
     TGlStateGuard guard;
-    glBindFramebuffer(GL_FRAMEBUFFER, ScreenFbo);
-    ComposeForms(GameSurface, SeenForms(), 0, 0, GameWidth, GameHeight, SceneColor);
+    std::vector<TForm*> seen = SeenForms();
+    if (seen.size() == 1 && seen[0]->ShowsScene) {
+      // Only the 3D picture shows (the intro and the race): copy it, nothing to compose.
+      glBindFramebuffer(GL_READ_FRAMEBUFFER, SceneFbo);
+      glBindFramebuffer(GL_DRAW_FRAMEBUFFER, ScreenFbo);
+      glBlitFramebuffer(0, 0, GameWidth, GameHeight, 0, 0, GameWidth, GameHeight,
+                        GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    } else {
+      glBindFramebuffer(GL_FRAMEBUFFER, ScreenFbo);
+      ComposeForms(GameSurface, seen, 0, 0, GameWidth, GameHeight, SceneColor);
+    }
     int dw = 0, dh = 0;
     SDL_GL_GetDrawableSize(GameWindow, &dw, &dh);
     TLetterbox box = ComputeLetterbox(dw, dh);
@@ -160,9 +169,11 @@ void Present() {
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, dw, dh);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     bool scaled = box.Width != GameWidth || box.Height != GameHeight;
+    if (box.Width != dw || box.Height != dh) {  // black bars beside the picture
+      glClearColor(0, 0, 0, 1);
+      glClear(GL_COLOR_BUFFER_BIT);
+    }
     glBlitFramebuffer(0, 0, GameWidth, GameHeight, box.X, dh - box.Y - box.Height,
                       box.X + box.Width, dh - box.Y, GL_COLOR_BUFFER_BIT,
                       scaled ? GL_LINEAR : GL_NEAREST);

@@ -44,13 +44,6 @@ void DeleteContext() {
   RenderContext = nullptr;
 }
 
-// The picture goes to the screen opaque: the clear colour's alpha of 0.5 and the blended
-// passes leave alpha values in the drawing target that must not dim the composed screen.
 void SwapGameBuffers() {
-  glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-  glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
   SwapGameWindow();
 }
