@@ -42,7 +42,11 @@ TEST(SplitTokens, LeavesLaterTokensAsTheyWere) {
 
 TEST(SplitTokens, DropsTokensBeyondTheTable) {
   std::string line;
-  for (int k = 0; k < 70; ++k) line += "t" + std::to_string(k) + " ";
+  for (int k = 0; k < 70; ++k) {
+    line += 't';
+    line += std::to_string(k);
+    line += ' ';
+  }
   TTokenTable table;
   SplitTokens(line, table);
   EXPECT_EQ(table[0], "t0");
