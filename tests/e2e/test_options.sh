@@ -10,7 +10,7 @@ CFG="$PLAY/data/vontel.cfg"
 cfg_line() { sed -n "$1p" "$CFG" | tr -d '\r'; }
 
 start_game
-wait_window 'Stay high' 30
+wait_window 'Stay high' 90
 sleep 3
 key Escape   # ends the intro
 sleep 3

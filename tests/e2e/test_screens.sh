@@ -10,7 +10,7 @@ set_detail 2
 level1_before=$(md5sum < "$PLAY/data/level1.dcc")
 
 start_game
-wait_window "Vontel" 30
+wait_window "Vontel" 90
 sleep 3
 shot "01-intro"
 key Escape

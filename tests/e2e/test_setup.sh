@@ -23,7 +23,7 @@ check_dialog_geometry() {
 
 # 1. Exit: the program ends with status 0 and the file is left byte for byte.
 start_game
-wait_window '^Vontel$' 30
+wait_window '^Vontel$' 90
 WID=$(dialog_window)
 check_dialog_geometry "$WID"
 sleep 1
@@ -36,7 +36,7 @@ cmp -s "$CFG" "$E2E_OUT/before.cfg" || fail "Exit changed the configuration file
 
 # 2. Start and Save, untouched: the defaults are written and the intro follows.
 start_game
-wait_window '^Vontel$' 30
+wait_window '^Vontel$' 90
 WID=$(dialog_window)
 sleep 1
 shot "02-setup-again"
@@ -48,7 +48,7 @@ for ((i = 0; i < 100; i++)); do
   sleep 0.1
 done
 cmp -s "$CFG" "$E2E_OUT/expected.cfg" || fail "the file does not hold the defaults: $(od -c "$CFG" | head)"
-wait_window 'Stay high' 30
+wait_window 'Stay high' 90
 sleep 3
 shot "03-intro"
 expect_picture "03-intro"
@@ -63,7 +63,7 @@ wait_exit 15
 
 # 3. The next start skips the dialog.
 start_game
-wait_window 'Stay high' 30
+wait_window 'Stay high' 90
 [ -z "$(dialog_window)" ] || fail "the setup dialog came back after Start and Save"
 key Escape
 sleep 3

@@ -8,7 +8,7 @@ make_play_dir
 set_detail 2
 
 start_game
-wait_window "Vontel" 30
+wait_window "Vontel" 90
 sleep 3
 shot "01-intro"
 expect_picture "01-intro"
