@@ -98,9 +98,9 @@ Canvas MakeIntroCard(int number) {
     case 1: return StudioCard();
     case 2: return OneLine("a speedboat river race", kFontSerifItalic, 40, EmberRamp);
     case 3: return Resample(TitleCard(), 512, 512);
-    case 4: return Resample(CreditCard("code", "Jonas Brandt"), 512, 256);
-    case 5: return Resample(CreditCard("graphics", "Mira Feld"), 512, 256);
-    case 6: return Resample(CreditCard("music", "Ole Sand & Tess Varga"), 512, 256);
+    case 4: return Resample(CreditCard("code", "the engine crew"), 512, 256);
+    case 5: return Resample(CreditCard("graphics", "the picture makers"), 512, 256);
+    case 6: return Resample(CreditCard("music", "the tracker band"), 512, 256);
     case 7: return TwoLines("Summer rapids.", "Winter ice.");
     case 8: return SkipCard();
   }
