@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include <SDL.h>
 #include <GL/gl.h>
@@ -220,8 +221,19 @@ TDisplayMode GetCurrentDisplayMode() {
   return mode;
 }
 
+// A program that ends without the orderly shut-down (Abort in a warning box, an exit from
+// a dialog) still gives the display its mode back.
+static void LeaveFullScreenAtExit() {
+  if (GameWindow) SDL_SetWindowFullscreen(GameWindow, 0);
+}
+
 bool OpenGameWindow(const TDisplayMode& wanted, const std::string& title) {
   if (GameWindow) return true;
+  static bool exitHandlerSet = false;
+  if (!exitHandlerSet) {
+    std::atexit(LeaveFullScreenAtExit);
+    exitHandlerSet = true;
+  }
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "No window can be opened: %s\n", SDL_GetError());
     return false;
