@@ -39,11 +39,7 @@ void TForm4::FormCreate() {
 void TForm4::FormMouseDown(TMouseButton button, int x, int y) {
   // The two areas share the column x = 180: a click there goes back and then quits.
   if (InRange(x, 50, 180) && InRange(y, 500, 600)) {
-    ScreenState = StateMenu;
-    DrawMenu();
-    PlayEffect(EventChannel, ClickSample);
-    Hide();
-    LeaveLoop = true;
+    ReturnToMenu(*this, true);
   }
   if (InRange(x, 180, 340) && InRange(y, 500, 600)) {
     ScreenState = StateClosing;
@@ -55,10 +51,7 @@ void TForm4::FormMouseDown(TMouseButton button, int x, int y) {
 
 void TForm4::FormKeyDown(int& key) {
   if (key != VK_ESCAPE) return;
-  ScreenState = StateMenu;
-  DrawMenu();
-  Hide();
-  LeaveLoop = true;
+  ReturnToMenu(*this, false);
 }
 
 void CreditsTick() {

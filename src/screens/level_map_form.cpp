@@ -84,21 +84,14 @@ void TForm3::FormShow() {
 void TForm3::FormKeyDown(int& key) {
   if (key != VK_ESCAPE) return;
   key = 0;
-  ScreenState = StateMenu;
-  DrawMenu();
-  Hide();
-  LeaveLoop = true;
+  ReturnToMenu(*this, false);
 }
 
 void TForm3::FormClose() { ScreenState = StateMenu; }
 
 void TForm3::Image1MouseDown(TMouseButton, int x, int y) {
   if (!InRange(x, 50, 200) || !InRange(y, 500, 600)) return;
-  ScreenState = StateMenu;
-  DrawMenu();
-  PlayClick();
-  Hide();
-  LeaveLoop = true;
+  ReturnToMenu(*this, true);
 }
 
 void TForm3::Image2MouseDown(TMouseButton, int, int) { StartRace(); }

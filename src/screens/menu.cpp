@@ -90,6 +90,14 @@ void FreeMenuResources() {
   }
 }
 
+void ReturnToMenu(TForm& screen, bool withClick, bool leaveLoop) {
+  ScreenState = StateMenu;
+  DrawMenu();
+  if (withClick) PlayEffect(EventChannel, ClickSample);
+  screen.Hide();
+  if (leaveLoop) LeaveLoop = true;
+}
+
 void DrawMenu() {
   DrawOnMenu(0, 0, MenuBackground);
   DrawSelectorOnly();

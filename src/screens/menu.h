@@ -17,6 +17,13 @@ extern TBitmap* ResultBackground;
 
 inline bool InRange(int v, int lo, int hi) { return lo <= v && v <= hi; }
 
+class TForm;
+
+// The way back from a screen: state 2, the menu drawn again, the click where a click led
+// back, the screen's own window hidden, and LeaveLoop (harmless where no inner loop runs;
+// the result screen's back area leaves it alone).
+void ReturnToMenu(TForm& screen, bool withClick, bool leaveLoop = true);
+
 void LoadMenuResources();
 void DrawMenu();
 void MenuFrame();

@@ -138,16 +138,10 @@ void TForm6::Edit1KeyPress(char& key) {
 void TForm6::FormKeyDown(int& key) {
   if (key != VK_ESCAPE) return;
   key = 0;
-  ScreenState = StateMenu;
-  DrawMenu();
-  Hide();
-  LeaveLoop = true;
+  ReturnToMenu(*this, false);
 }
 
 void TForm6::Image1MouseDown(TMouseButton, int x, int y) {
   if (!InRange(x, 638, 800) || !InRange(y, 519, 600)) return;
-  ScreenState = StateMenu;
-  DrawMenu();
-  PlayEffect(EventChannel, ClickSample);
-  Hide();
+  ReturnToMenu(*this, true, false);
 }

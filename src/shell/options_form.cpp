@@ -142,11 +142,7 @@ void TForm2::FormMouseDown(TMouseButton button, int x, int y) {
   if (!InRange(x, OptionsBackLeft, OptionsBackRight) ||
       !InRange(y, OptionsBackTop, OptionsBackBottom))
     return;
-  ScreenState = StateMenu;
-  DrawMenu();
-  PlayEffect(EventChannel, ClickSample);
-  Hide();
-  LeaveLoop = true;
+  ReturnToMenu(*this, true);
   try {
     SaveOptions();
   } catch (const GameError& e) {
@@ -158,8 +154,5 @@ void TForm2::FormMouseDown(TMouseButton button, int x, int y) {
 void TForm2::FormKeyDown(int& key) {
   if (key != VK_ESCAPE) return;
   key = 0;
-  ScreenState = StateMenu;
-  DrawMenu();
-  Hide();
-  LeaveLoop = true;
+  ReturnToMenu(*this, false);
 }
