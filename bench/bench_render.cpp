@@ -171,7 +171,11 @@ std::filesystem::path GenerateDataSet() {
   if (error || !std::filesystem::exists(generator)) return {};
   std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("bench_render_" + std::to_string(getpid()));
-  std::string command = "'" + generator.string() + "' '" + (dir / "data").string() + "' > /dev/null";
+  std::string command = "'";
+  command += generator.string();
+  command += "' '";
+  command += (dir / "data").string();
+  command += "' > /dev/null";
   if (std::system(command.c_str()) != 0) {
     std::filesystem::remove_all(dir, error);
     return {};

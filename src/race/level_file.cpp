@@ -41,9 +41,12 @@ int FindLevelFile(int ordinal) {
 }
 
 std::string FormatTime(int seconds) {
-  if (seconds < 0) return "-" + FormatTime(-seconds);
+  if (seconds < 0) return std::string(1, '-').append(FormatTime(-seconds));
   int rest = seconds % 60;
-  return std::to_string(seconds / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+  std::string text = std::to_string(seconds / 60);
+  text += rest < 10 ? ":0" : ":";
+  text += std::to_string(rest);
+  return text;
 }
 
 void OpenLevelFile(LevelFileReader& file, const std::string& path) {

@@ -189,11 +189,17 @@ std::string RibText(const Mesh& mesh, const std::string& name, const std::string
       line(ColourLine(current));
     }
     std::string s = "Polygon \"P\" [";
-    for (int k = 0; k < 3; ++k)
-      s += (k ? " " : "") + Number(t.p[k].x) + " " + Number(t.p[k].y) + " " + Number(t.p[k].z);
+    auto add = [&s](const auto& v, bool first) {
+      if (!first) s += ' ';
+      s += Number(v.x);
+      s += ' ';
+      s += Number(v.y);
+      s += ' ';
+      s += Number(v.z);
+    };
+    for (int k = 0; k < 3; ++k) add(t.p[k], k == 0);
     s += "] \"N\" [";
-    for (int k = 0; k < 3; ++k)
-      s += (k ? " " : "") + Number(t.n[k].x) + " " + Number(t.n[k].y) + " " + Number(t.n[k].z);
+    for (int k = 0; k < 3; ++k) add(t.n[k], k == 0);
     line(s + "]");
   }
   return out;
