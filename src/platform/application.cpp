@@ -71,51 +71,32 @@ void TApplication::PostText(const std::string& utf8) {
   Posted.push_back(e);
 }
 
+static void PostMouse(TInputEvent::Kind type, int x, int y, TMouseButton button) {
+  TInputEvent e;
+  e.Type = type;
+  e.X = x;
+  e.Y = y;
+  e.Button = button;
+  Posted.push_back(e);
+}
+
 void TApplication::PostMouseDown(int x, int y, TMouseButton button) {
   // A click: the pointer goes there, presses and lets go.
-  TInputEvent move;
-  move.Type = TInputEvent::MouseMove;
-  move.X = x;
-  move.Y = y;
-  Posted.push_back(move);
-  TInputEvent down;
-  down.Type = TInputEvent::MouseDown;
-  down.X = x;
-  down.Y = y;
-  down.Button = button;
-  Posted.push_back(down);
-  TInputEvent up;
-  up.Type = TInputEvent::MouseUp;
-  up.X = x;
-  up.Y = y;
-  up.Button = button;
-  Posted.push_back(up);
+  PostMouse(TInputEvent::MouseMove, x, y, button);
+  PostMouse(TInputEvent::MouseDown, x, y, button);
+  PostMouse(TInputEvent::MouseUp, x, y, button);
 }
 
 void TApplication::PostMousePress(int x, int y, TMouseButton button) {
-  TInputEvent e;
-  e.Type = TInputEvent::MouseDown;
-  e.X = x;
-  e.Y = y;
-  e.Button = button;
-  Posted.push_back(e);
+  PostMouse(TInputEvent::MouseDown, x, y, button);
 }
 
 void TApplication::PostMouseRelease(int x, int y, TMouseButton button) {
-  TInputEvent e;
-  e.Type = TInputEvent::MouseUp;
-  e.X = x;
-  e.Y = y;
-  e.Button = button;
-  Posted.push_back(e);
+  PostMouse(TInputEvent::MouseUp, x, y, button);
 }
 
 void TApplication::PostMouseMove(int x, int y) {
-  TInputEvent e;
-  e.Type = TInputEvent::MouseMove;
-  e.X = x;
-  e.Y = y;
-  Posted.push_back(e);
+  PostMouse(TInputEvent::MouseMove, x, y, TMouseButton::Left);
 }
 
 void TApplication::ProcessMessages() {
