@@ -1,5 +1,7 @@
 #pragma once
 // Running the built data generator from the tests, in fresh temporary directories.
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,4 +65,22 @@ inline std::string Generate(const TempDir& dir, RunResult* run = nullptr) {
   return data;
 }
 
+// A test suite over one data set, generated once before the suite's first test.
+class GeneratedDataTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir = new TempDir;
+    RunResult r;
+    data = Generate(*dir, &r);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+  }
+  static void TearDownTestSuite() {
+    delete dir;
+    dir = nullptr;
+  }
+  static inline TempDir* dir = nullptr;
+  static inline std::string data;
+};
+
 }  // namespace datagen_test
+

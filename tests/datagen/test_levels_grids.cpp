@@ -35,20 +35,7 @@ LevelHeader ReadAll(const std::string& path, std::string& available) {
 }
 }  // namespace
 
-class LevelsGrids : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir = new TempDir;
-    RunResult r;
-    data = Generate(*dir, &r);
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-  }
-  static void TearDownTestSuite() { delete dir; }
-  static TempDir* dir;
-  static std::string data;
-};
-TempDir* LevelsGrids::dir = nullptr;
-std::string LevelsGrids::data;
+class LevelsGrids : public GeneratedDataTest {};
 
 TEST_F(LevelsGrids, LevelFilesDescribeEightLevelsOfRisingDifficulty) {
   int winter = 0, previousCount = 0;

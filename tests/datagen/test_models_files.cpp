@@ -62,20 +62,7 @@ Bounds BoundsOf(const TModelData& m) {
 }
 }  // namespace
 
-class ModelsFiles : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir = new TempDir;
-    RunResult r;
-    data = Generate(*dir, &r);
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-  }
-  static void TearDownTestSuite() { delete dir; }
-  static TempDir* dir;
-  static std::string data;
-};
-TempDir* ModelsFiles::dir = nullptr;
-std::string ModelsFiles::data;
+class ModelsFiles : public GeneratedDataTest {};
 
 TEST_F(ModelsFiles, ModelListHasFourLineEntriesWithCommaNumbers) {
   std::vector<std::string> lines = Lines(ReadBytes(data + "/models.cfg"));
